@@ -1,0 +1,28 @@
+# Compiler settings shared by every target.
+
+if(CMAKE_CXX_COMPILER_ID MATCHES "GNU|Clang")
+  add_compile_options(-Wall -Wextra -Wno-unused-parameter)
+endif()
+
+if(WIN32)
+  add_compile_definitions(WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601)
+  # No dependency on the mingw runtime DLLs: the shipped DLL must load on a bare Windows.
+  set(VELA_STATIC_RUNTIME -static -static-libgcc -static-libstdc++)
+  add_link_options(${VELA_STATIC_RUNTIME})
+endif()
+
+if(VELA_SANITIZE)
+  add_compile_options(-fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined)
+  add_link_options(-fsanitize=address,undefined)
+endif()
+
+# vela_library(NAME SOURCES... [LIBS ...]): a static library of one layer. The folder is the
+# include root, so code names headers as "platform/kernel.h", "device/records.h", ...
+function(vela_library name)
+  cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
+  add_library(${name} STATIC ${ARG_SOURCES})
+  target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR})
+  if(ARG_LIBS)
+    target_link_libraries(${name} PUBLIC ${ARG_LIBS})
+  endif()
+endfunction()

@@ -1,0 +1,32 @@
+#!/usr/bin/env bash
+# The whole test run, as CI does it: installs what is missing, builds all builds, runs the
+# native tests plainly and under AddressSanitizer/UBSan, runs the Windows x86_64 tests under
+# wine64 (with Xvfb for windows), and checks the shipping i686 DLL's export and import tables.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+cd "$root"
+"$root/scripts/setup.sh"
+
+status=0
+run() { echo "== $*"; "$@" || status=1; }
+
+scripts/build.sh native
+run ctest --test-dir build/native --output-on-failure -j 2
+
+scripts/build.sh asan
+ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
+  run ctest --test-dir build/asan --output-on-failure -j 2
+
+scripts/build.sh win64
+if [ -z "${DISPLAY:-}" ]; then
+  Xvfb :97 -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+  xvfb_pid=$!
+  trap 'kill $xvfb_pid 2>/dev/null || true' EXIT
+  export DISPLAY=:97
+fi
+run ctest --test-dir build/win64 --output-on-failure
+
+scripts/build.sh win32
+run scripts/check-dll.sh build/win32/bin/VelaSetupDll.dll i686
+
+exit $status
