@@ -1,0 +1,70 @@
+// Dialog templates as data: every dialog and page of the plug-in, with its controls, their
+// kinds, Win32 styles, template rectangles (dialog units) and the INI keys that place and
+// caption them. Both window systems build their windows from these tables.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+
+namespace vela::resources {
+
+enum class ControlKind {
+    Static,
+    Edit,
+    PushButton,  // also owner-drawn skin buttons (kBsOwnerDraw)
+    CheckBox,
+    RadioButton,
+    GroupBox,
+    ComboBox,
+    IpAddress,
+    TimePicker,
+    ListView,
+    Custom,  // a child window of the plug-in's own class, such as the play window
+};
+
+// A combo box's cy is its height with the list dropped down, as in Win32 templates; closed, it
+// shows only its field, kComboFieldHeight units high.
+constexpr int kComboFieldHeight = 12;
+
+struct ControlTemplate {
+    int id;               // control id from the page's inventory
+    ControlKind kind;     // Custom controls take the class the owning page registers for that id
+    uint32_t style;       // Win32 style bits (resources/control_styles.h)
+    int x, y, cx, cy;     // template rectangle in dialog units
+    const char* key;      // ControlPos key that places it (label key for labels), "" if none
+    const char* caption;  // StaticButtonText caption key, "" if none
+    const char* text;     // template text, "" when none
+};
+
+struct DialogTemplate {
+    int id;               // 6000, 6003, 6004, 6012 ... 6017; test dialogs from 9000
+    uint32_t style;       // WS_POPUP/WS_CHILD, DS_* bits
+    int x, y, cx, cy;     // dialog units
+    const char* section;  // INI section of the window ("DvsCfgDlg", "DvsCfgServer", ...)
+    const ControlTemplate* controls;
+    size_t controlCount;
+};
+
+// Template ids.
+constexpr int kConsoleDialogId = 6000;
+constexpr int kPlayWindowDialogId = 6003;
+constexpr int kChannelPageId = 6004;
+constexpr int kServerPageId = 6012;
+constexpr int kPtzPageId = 6013;
+constexpr int kSensorPageId = 6014;
+constexpr int kAlarmPageId = 6015;
+constexpr int kPresetDialogId = 6016;
+constexpr int kTourDialogId = 6017;
+constexpr int kTestDialogId = 9000;  // one control of each kind, for the window-system tests
+
+// The template with this id, null for an unknown id. Any thread (the tables are constant).
+const DialogTemplate* FindDialogTemplate(int id);
+
+// Every template, in id order, for code that walks them all.
+size_t DialogTemplateCount();
+const DialogTemplate& DialogTemplateAt(size_t index);
+
+// The control with this id in the template, null when it has none.
+const ControlTemplate* FindControl(const DialogTemplate& dialog, int controlId);
+
+}  // namespace vela::resources
