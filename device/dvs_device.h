@@ -21,7 +21,7 @@ constexpr size_t kDeviceInfoAlarmOutputsOffset = 300;
 constexpr size_t kDdnsServerMaxLength = 39;  // characters of the DDNS server address used
 
 class CDvsDevice {
-public:
+  public:
     explicit CDvsDevice(NetSdk& sdk = ProcessNetSdk());
     ~CDvsDevice();
     CDvsDevice(const CDvsDevice&) = delete;
@@ -51,8 +51,7 @@ public:
     // 1 when the device accepted the reboot, 0 refused or not logged in.
     int RebootDevice();
     // Takes the login parameters a Save changed; no new login.
-    void SetLoginParams(const char* user, const char* password, const char* loginAddress,
-                        int port);
+    void SetLoginParams(const char* user, const char* password, const char* loginAddress, int port);
     // Copies the address (in full) and the ServerInfoRecord for the host: 1.
     int GetServerInfo(char* addressOut, uint8_t* record) const;
     void Logout();
@@ -71,11 +70,13 @@ public:
     const std::string& Password() const { return m_strPassword; }
     int Port() const { return m_nPort; }
 
-private:
+  private:
     uint8_t* Live(size_t index);
     uint8_t* Snapshot(size_t index);
     void ReadRecords();
-    bool StoreSlots(size_t index, int count);
+    bool Store(size_t index, int32_t channel, int slot, bool* needsReboot);
+    bool DiffersFromSnapshot(size_t index);
+    void CopyToSnapshot(size_t index);
     void EndLogin();
 
     NetSdk& m_Sdk;

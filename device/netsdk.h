@@ -10,8 +10,8 @@
 
 namespace vela::device {
 
-constexpr size_t kDeviceInfoSize = 400;      // filled by the login
-constexpr int32_t kNetSdkWaitMs = 10000;     // wait of every record read, store and reboot
+constexpr size_t kDeviceInfoSize = 400;         // filled by the login
+constexpr int32_t kNetSdkWaitMs = 10000;        // wait of every record read, store and reboot
 constexpr int32_t kStoredNeedsReboot = -11401;  // store result: stored, effective after reboot
 
 // Export ordinals of NetSDK.
@@ -39,7 +39,8 @@ enum NetSdkOrdinal : int {
 };
 
 // Every ordinal above, in ascending order (the loader resolves each once).
-constexpr int kNetSdkOrdinals[] = {1, 2, 3, 4, 5, 7, 8, 9, 10, 11, 12, 15, 16, 19, 21, 34, 35, 37, 38, 39};
+constexpr int kNetSdkOrdinals[] = {1,  2,  3,  4,  5,  7,  8,  9,  10, 11,
+                                   12, 15, 16, 19, 21, 34, 35, 37, 38, 39};
 
 // The frame packet the library hands to the stream callback; declared by the library's ABI
 // with natural alignment (on i686: data at 4, length at 8, width/height at 52/54).
@@ -65,39 +66,38 @@ using UpgradeCallback = void(VELA_STDCALL*)(int32_t login, int32_t upgrade, int3
 // One method per ordinal. Handles are valid when above 0. An entry point the library lacks
 // answers 0 (failure) and writes a log line.
 class NetSdk {
-public:
+  public:
     virtual ~NetSdk() = default;
 
-    virtual int32_t Init(DisconnectCallback callback, uintptr_t user) = 0;            // 1
-    virtual int32_t Cleanup() = 0;                                                    // 2
-    virtual int32_t GetLastError() = 0;                                               // 3
-    virtual int32_t SetConnectTime(int32_t waitMs, int32_t tries) = 0;                // 4
-    virtual int32_t Login(const char* ip, uint16_t port, const char* user,            // 5
-                          const char* password, uint8_t deviceInfo[kDeviceInfoSize],
-                          int32_t* error, int32_t socketType) = 0;
-    virtual int32_t Logout(int32_t login) = 0;                                        // 7
-    virtual int32_t SetMessageCallback(MessageCallback callback, uintptr_t user) = 0; // 8
-    virtual int32_t AfterLogin(int32_t login) = 0;                                    // 9
-    virtual int32_t UndoAfterLogin(int32_t login) = 0;                                // 10
-    virtual int32_t GetConfig(int32_t login, uint32_t command, int32_t channel,       // 11
-                              void* buffer, uint32_t size, uint32_t* returned,
-                              int32_t waitMs) = 0;
-    virtual int32_t SetConfig(int32_t login, uint32_t command, int32_t channel,       // 12
+    virtual int32_t Init(DisconnectCallback callback, uintptr_t user) = 0;  // 1
+    virtual int32_t Cleanup() = 0;                                          // 2
+    virtual int32_t GetLastError() = 0;                                     // 3
+    virtual int32_t SetConnectTime(int32_t waitMs, int32_t tries) = 0;      // 4
+    virtual int32_t Login(const char* ip, uint16_t port, const char* user,  // 5
+                          const char* password, uint8_t deviceInfo[kDeviceInfoSize], int32_t* error,
+                          int32_t socketType) = 0;
+    virtual int32_t Logout(int32_t login) = 0;                                         // 7
+    virtual int32_t SetMessageCallback(MessageCallback callback, uintptr_t user) = 0;  // 8
+    virtual int32_t AfterLogin(int32_t login) = 0;                                     // 9
+    virtual int32_t UndoAfterLogin(int32_t login) = 0;                                 // 10
+    virtual int32_t GetConfig(int32_t login, uint32_t command, int32_t channel,        // 11
+                              void* buffer, uint32_t size, uint32_t* returned, int32_t waitMs) = 0;
+    virtual int32_t SetConfig(int32_t login, uint32_t command, int32_t channel,  // 12
                               const void* buffer, uint32_t size, int32_t waitMs) = 0;
-    virtual int32_t RealPlay(int32_t login, const int32_t client[5]) = 0;             // 15
-    virtual int32_t StopRealPlay(int32_t play, void* reserved) = 0;                   // 16
-    virtual int32_t SetRealDataCallback(int32_t play, StreamCallback callback,        // 19
+    virtual int32_t RealPlay(int32_t login, const int32_t client[5]) = 0;       // 15
+    virtual int32_t StopRealPlay(int32_t play, void* reserved) = 0;             // 16
+    virtual int32_t SetRealDataCallback(int32_t play, StreamCallback callback,  // 19
                                         uintptr_t user) = 0;
-    virtual int32_t DelRealDataCallback(int32_t play, StreamCallback callback,        // 21
+    virtual int32_t DelRealDataCallback(int32_t play, StreamCallback callback,  // 21
                                         uintptr_t user) = 0;
-    virtual int32_t Upgrade(int32_t login, const char* path, int32_t type,            // 34
+    virtual int32_t Upgrade(int32_t login, const char* path, int32_t type,  // 34
                             UpgradeCallback callback, uintptr_t user) = 0;
-    virtual int32_t GetUpgradeState(int32_t upgrade) = 0;                             // 35
-    virtual int32_t PtzControl(int32_t login, int32_t channel, int32_t command,       // 37
+    virtual int32_t GetUpgradeState(int32_t upgrade) = 0;                        // 35
+    virtual int32_t PtzControl(int32_t login, int32_t channel, int32_t command,  // 37
                                int32_t stop, int32_t speed) = 0;
-    virtual int32_t PtzPreset(int32_t login, int32_t channel, int32_t command,        // 38
+    virtual int32_t PtzPreset(int32_t login, int32_t channel, int32_t command,  // 38
                               int32_t preset, int32_t a, int32_t b, int32_t c) = 0;
-    virtual int32_t Reboot(int32_t login, int32_t reserved, int32_t waitMs) = 0;      // 39
+    virtual int32_t Reboot(int32_t login, int32_t reserved, int32_t waitMs) = 0;  // 39
 };
 
 // The NetSDK every part of the plug-in calls: the installed one, else the library loaded from

@@ -83,8 +83,8 @@ constexpr size_t RecordOffsetAt(size_t index) {
     return offset;
 }
 
-constexpr size_t kRecordBlockSize = AlignRecord(RecordOffsetAt(kRecordCount - 1) +
-                                                RecordBytes(kRecords[kRecordCount - 1]));
+constexpr size_t kRecordBlockSize =
+    AlignRecord(RecordOffsetAt(kRecordCount - 1) + RecordBytes(kRecords[kRecordCount - 1]));
 
 // Index of a command in kRecords, or kRecordCount when the plug-in does not keep it.
 constexpr size_t RecordIndex(uint32_t command) {
@@ -93,7 +93,9 @@ constexpr size_t RecordIndex(uint32_t command) {
     return kRecordCount;
 }
 
-constexpr size_t RecordOffset(uint32_t command) { return RecordOffsetAt(RecordIndex(command)); }
+constexpr size_t RecordOffset(uint32_t command) {
+    return RecordOffsetAt(RecordIndex(command));
+}
 
 // Offset of a group's first byte in the device block (DeviceInfo, then the live records);
 // group 1 starts at DeviceInfo. Groups without records (5, any other number) have none.
