@@ -1,0 +1,96 @@
+#include "plugin/vela_dvs_manager.h"
+
+#include <new>
+
+#include "device/netsdk.h"
+#include "pages/ptz/preset_file.h"
+#include "platform/diag_log.h"
+#include "platform/kernel.h"
+#include "ui/skin_values.h"
+
+namespace vela::plugin {
+
+namespace {
+
+constexpr char kRunControlSection[] = "DvsRunControl";
+constexpr char kClientInitKey[] = "Excu_CLIENT_Init";
+
+using platform::g_DiagLog;
+
+// NetSDK threads. Device messages and disconnects are not acted on.
+void VELA_STDCALL OnDisconnect(int32_t, const char*, int32_t, uintptr_t) {}
+int32_t VELA_STDCALL OnMessage(int32_t, const char*, uint32_t, uintptr_t) {
+    return 0;
+}
+
+}  // namespace
+
+CVelaDVSManager* g_pDVSManager = nullptr;
+
+CVelaDVSManager::CVelaDVSManager(const ui::ResourcePaths& paths, int32_t hostValue1,
+                                 int32_t hostValue2, int32_t hostValue3)
+    : m_HostValue1(hostValue1), m_HostValue2(hostValue2), m_HostValue3(hostValue3) {
+    g_pDVSManager = this;
+    device::NetSdk& sdk = device::ProcessNetSdk();
+    std::string clientInit = ui::ReadIniText(paths.controlPosFile, kRunControlSection,
+                                             kClientInitKey, "", ui::kCaptionCapacity);
+    auto user = reinterpret_cast<uintptr_t>(this);
+    if (ui::ParseLenientInt(clientInit.c_str()) != 0) sdk.Init(OnDisconnect, user);
+    sdk.SetMessageCallback(OnMessage, user);
+    sdk.SetConnectTime(kConnectWaitMs, kConnectTries);
+
+    m_strPresetFolder = paths.hostFolder + platform::PathSeparator() + ptz::kPresetFolderName;
+    platform::CreateFolder(m_strPresetFolder);
+}
+
+CVelaDVSManager::~CVelaDVSManager() {
+    m_pDevice.reset();
+    device::ProcessNetSdk().Cleanup();
+    if (g_pDVSManager == this) g_pDVSManager = nullptr;
+}
+
+int CVelaDVSManager::InitServer(const char* address, const char* loginAddress, int port,
+                                const char* user, const char* password, int ddnsMode,
+                                const char* ddnsServer, int ddnsPort) {
+    m_pDevice.reset();  // the old connection logs out before the new one exists
+    int result = 0;
+    m_pDevice.reset(new (std::nothrow) device::CDvsDevice());
+    if (m_pDevice) {
+        result = m_pDevice->Connect(address, loginAddress, port, user, password, ddnsMode,
+                                    ddnsServer, ddnsPort);
+    }
+    m_strAddress = address ? address : "";
+    g_DiagLog.Write("CVelaDVSManager::InitServer() Result: %d\n", result);
+    return result;
+}
+
+int CVelaDVSManager::ShowConsole() {
+    // Placeholder until the console exists: there is nothing to show yet, so the call returns
+    // at once as if the user had closed the console without saving.
+    return 1;
+}
+
+int CVelaDVSManager::GetServerInfo(char* addressOut, uint8_t* info) const {
+    if (!m_pDevice || !addressOut || !info) return 0;
+    return m_pDevice->GetServerInfo(addressOut, info);
+}
+
+int CVelaDVSManager::ReadPresetInfo(const char* address, int32_t channel, uint8_t* records,
+                                    int32_t* count, int32_t* speed) const {
+    return ptz::ReadPresetInfo(m_strPresetFolder, address, channel, records, count, speed);
+}
+
+int CVelaDVSManager::ReadPresetPlan(const char* address, int32_t channel, uint8_t* items,
+                                    int32_t* count, int32_t* homePreset, int32_t* homeTime) const {
+    return ptz::ReadPresetPlan(m_strPresetFolder, address, channel, items, count, homePreset,
+                               homeTime);
+}
+
+int CVelaDVSManager::SetMotionAlarmState(int32_t, int32_t, int32_t) {
+    g_DiagLog.Write("SetMotionAlarmState() at VelaDvsDll !");
+    // No console exists yet, so no Alarm page can show the state: the "no console open"
+    // answer. The console's Alarm page takes channel and state once it exists.
+    return 0;
+}
+
+}  // namespace vela::plugin
