@@ -7,10 +7,10 @@ arch=${2:?}
 dump=$("$arch-w64-mingw32-objdump" -p "$dll")
 fail=0
 case "$arch" in
-  i686) echo "$dump" | grep -q "file format pei-i386" || { echo "not an i386 image"; fail=1; } ;;
-  x86_64) echo "$dump" | grep -q "file format pei-x86-64" || { echo "not an x86-64 image"; fail=1; } ;;
+  i686) grep -q "file format pei-i386" <<<"$dump" || { echo "not an i386 image"; fail=1; } ;;
+  x86_64) grep -q "file format pei-x86-64" <<<"$dump" || { echo "not an x86-64 image"; fail=1; } ;;
 esac
-exports=$(echo "$dump" | sed -n '/\[Ordinal\/Name Pointer\] Table/,/^$/p' | grep -oE '\] [A-Za-z_@0-9]+' | awk '{print $2}' | sort)
+exports=$(echo "$dump" | sed -n '/\[Ordinal\/Name Pointer\] Table/,/^$/p' | sed 1d | grep -oE '\] [A-Za-z_@0-9]+' | awk '{print $2}' | sort)
 expected=$(printf '%s\n' GetServerInfo Init ReadPresetInfo ReadPresetPlan SetMotionAlarmState SetupServer UnInit | sort)
 if [ "$exports" != "$expected" ]; then
   echo "exports differ:"; diff <(echo "$expected") <(echo "$exports") || true; fail=1
