@@ -1,0 +1,68 @@
+// Builds BMP files byte by byte for the picture tests, independent of the loader under test.
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "platform/bytes.h"
+
+namespace vela::test {
+
+struct BmpSpec {
+    int32_t width = 4;
+    int32_t height = 3;  // negative: rows stored top row first
+    int bitCount = 24;
+    uint32_t coloursUsed = 0;
+    std::vector<uint32_t> colours;  // 0x00RRGGBB entries of the colour table
+    uint32_t compression = 0;
+};
+
+// Row stride of a stored picture row, padded to 4 bytes.
+inline size_t Stride(int width, int bitCount) {
+    return (static_cast<size_t>(width) * bitCount + 31) / 32 * 4;
+}
+
+// A complete file: headers, colour table, then the given rows as stored (first stored row first).
+inline std::vector<uint8_t> BuildBmp(const BmpSpec& spec, const std::vector<uint8_t>& rows) {
+    const size_t table = spec.colours.size() * 4;
+    const size_t offset = 14 + 40 + table;
+    std::vector<uint8_t> file(offset + rows.size(), 0);
+    uint8_t* f = file.data();
+    WriteU16(f, 0, 19778);
+    WriteU32(f, 2, static_cast<uint32_t>(file.size()));
+    WriteU32(f, 10, static_cast<uint32_t>(offset));
+    WriteU32(f, 14, 40);
+    WriteI32(f, 18, spec.width);
+    WriteI32(f, 22, spec.height);
+    WriteU16(f, 26, 1);
+    WriteU16(f, 28, static_cast<uint16_t>(spec.bitCount));
+    WriteU32(f, 30, spec.compression);
+    WriteU32(f, 34, static_cast<uint32_t>(rows.size()));
+    WriteU32(f, 46, spec.coloursUsed);
+    for (size_t i = 0; i < spec.colours.size(); ++i) {
+        f[54 + i * 4] = static_cast<uint8_t>(spec.colours[i]);
+        f[54 + i * 4 + 1] = static_cast<uint8_t>(spec.colours[i] >> 8);
+        f[54 + i * 4 + 2] = static_cast<uint8_t>(spec.colours[i] >> 16);
+    }
+    std::copy(rows.begin(), rows.end(), file.begin() + static_cast<ptrdiff_t>(offset));
+    return file;
+}
+
+// A valid 24-bit picture, width x height, every pixel colour.
+inline std::vector<uint8_t> SolidBmp24(int width, int height, uint32_t colour) {
+    BmpSpec spec;
+    spec.width = width;
+    spec.height = height;
+    const size_t stride = Stride(width, 24);
+    std::vector<uint8_t> rows(stride * height, 0);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x) {
+            uint8_t* p = rows.data() + y * stride + x * 3;
+            p[0] = static_cast<uint8_t>(colour);
+            p[1] = static_cast<uint8_t>(colour >> 8);
+            p[2] = static_cast<uint8_t>(colour >> 16);
+        }
+    return BuildBmp(spec, rows);
+}
+
+}  // namespace vela::test

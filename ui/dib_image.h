@@ -1,0 +1,105 @@
+// One device-independent bitmap in memory: a page or console background, or a skin button's
+// image. The picture is kept as a 40-byte information header with its colour table, and pixel
+// rows bottom row first, each padded to a multiple of 4 bytes. Pictures of 8 bits per pixel or
+// fewer carry a logical palette built from their colour table.
+//
+// Every loader checks the file against its own size before it trusts a field: a picture that
+// is not a plain BMP, or whose fields do not fit the bytes it has, is refused and leaves the
+// object empty (width and height 0). UI thread only.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+namespace vela::ui {
+
+struct PaletteEntry {
+    uint8_t red = 0;
+    uint8_t green = 0;
+    uint8_t blue = 0;
+    uint8_t flags = 0;
+};
+
+// A bitmap as the window system holds it, read the way GetDIBits reads one: its size, and all
+// rows at a chosen bit count (24, or 1/4/8 with a colour table) bottom row first, padded.
+class PlatformBitmap {
+  public:
+    virtual ~PlatformBitmap() = default;
+    virtual int Width() const = 0;
+    virtual int Height() const = 0;
+    virtual int Planes() const = 0;
+    virtual int BitsPerPixel() const = 0;
+    // Fills rows (height x padded row length at bitCount) and, for 8 bits or fewer, the colour
+    // table (4 bytes blue, green, red, 0 per entry); returns the number of rows delivered.
+    virtual int ReadRows(int bitCount, uint8_t* colourTable, uint8_t* rows) const = 0;
+};
+
+class CDibImage {
+  public:
+    static constexpr size_t kFileHeaderSize = 14;
+    static constexpr size_t kInfoHeaderSize = 40;
+    static constexpr uint16_t kBmpType = 19778;  // "BM"
+    static constexpr int kMaxColours = 256;
+    static constexpr uint16_t kPaletteVersion = 0x300;
+    // Skin pictures are screen-sized; anything beyond these is refused rather than allocated.
+    static constexpr int32_t kMaxDimension = 16384;
+    static constexpr uint64_t kMaxPixels = 4096ull * 4096ull;
+    static constexpr size_t kMaxFileBytes = 64u * 1024u * 1024u;
+
+    CDibImage() = default;
+    CDibImage(const CDibImage&) = delete;
+    CDibImage& operator=(const CDibImage&) = delete;
+    virtual ~CDibImage() = default;
+
+    // --- loading and saving; each returns false and leaves the picture empty on failure ---
+    virtual bool Load(const std::string& path);
+    virtual bool Read(std::istream& file);
+    virtual bool Save(const std::string& path);
+    virtual bool Write(std::ostream& file);
+    // The whole BMP file in memory.
+    bool ReadMemory(const uint8_t* data, size_t size);
+    bool ConvertFrom(const PlatformBitmap& bitmap);
+
+    void Clear();
+
+    // --- attributes ---
+    bool IsEmpty() const { return header_.empty(); }
+    int Width() const;
+    int Height() const;
+    int BitsPerPixel() const;
+    int ColourCount() const;  // entries of the colour table; 0 above 8 bits per pixel
+    const uint8_t* ColourTable() const;
+    const uint8_t* Bits() const { return bits_.empty() ? nullptr : bits_.data(); }
+    size_t BitsSize() const { return bits_.size(); }
+    const std::vector<uint8_t>& Header() const { return header_; }
+    const std::vector<PaletteEntry>& Palette() const { return palette_; }
+    bool HasPalette() const { return !palette_.empty(); }
+    const std::string& Path() const { return path_; }
+    void SetPath(const std::string& path) { path_ = path; }
+    // Why the last load, read or conversion failed ("" after a success).
+    const std::string& Reason() const { return reason_; }
+
+    // Colour of one pixel as 0x00RRGGBB, (0,0) the top-left corner; 0 outside the picture.
+    uint32_t PixelAt(int x, int y) const;
+    // The whole picture as 0x00RRGGBB pixels, top row first, width pixels a row.
+    std::vector<uint32_t> ToPixels() const;
+
+    static size_t RowBytes(int width, int bitCount);        // unpadded
+    static size_t PaddedRowBytes(int width, int bitCount);  // padded to 4 bytes
+
+  private:
+    bool Fail(const char* reason);
+    void BuildPalette();
+    void SetHeader(int width, int height, int bitCount, int colours);
+
+    std::vector<uint8_t> header_;  // information header + colour table
+    std::vector<uint8_t> bits_;    // rows, bottom row first, padded
+    std::vector<PaletteEntry> palette_;
+    std::string path_;
+    std::string reason_;
+};
+
+}  // namespace vela::ui
