@@ -1,14 +1,14 @@
 // The console: a caption-less pop-up with the five page buttons along the top and the six
-// action buttons along the bottom. The skin replaces captions and positions at start.
+// action buttons along the bottom. The skin replaces captions and positions at start; the
+// captions come from section "DvsConfigDlg" of the text file, the positions from "DvsCfgDlg".
 #include <iterator>
 
-#include "resources/control_styles.h"
+#include "resources/template_styles.h"
 #include "resources/templates.h"
 
 namespace vela::resources {
 namespace {
 
-constexpr uint32_t kSkinButton = kWsChild | kWsVisible | kWsTabStop | kBsOwnerDraw;
 constexpr ControlKind kButton = ControlKind::PushButton;
 
 // Page buttons 80 x 16 every 88 units from x 6; action buttons 64 x 14 every 74 units.

@@ -6,9 +6,10 @@ namespace vela::resources {
 namespace {
 
 // Kept in id order.
-const std::array<const DialogTemplate*, 2> kAllTemplates = {
-    &kConsoleTemplate,
-    &kTestDialogTemplate,
+const std::array<const DialogTemplate*, 10> kAllTemplates = {
+    &kConsoleTemplate,    &kPlayWindowTemplate, &kChannelPageTemplate, &kServerPageTemplate,
+    &kPtzPageTemplate,    &kSensorPageTemplate, &kAlarmPageTemplate,   &kPresetDialogTemplate,
+    &kTourDialogTemplate, &kTestDialogTemplate,
 };
 
 }  // namespace

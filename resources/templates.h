@@ -6,6 +6,14 @@
 namespace vela::resources {
 
 extern const DialogTemplate kConsoleTemplate;
+extern const DialogTemplate kPlayWindowTemplate;
+extern const DialogTemplate kChannelPageTemplate;
+extern const DialogTemplate kServerPageTemplate;
+extern const DialogTemplate kPtzPageTemplate;
+extern const DialogTemplate kSensorPageTemplate;
+extern const DialogTemplate kAlarmPageTemplate;
+extern const DialogTemplate kPresetDialogTemplate;
+extern const DialogTemplate kTourDialogTemplate;
 extern const DialogTemplate kTestDialogTemplate;
 
 }  // namespace vela::resources
