@@ -1,0 +1,268 @@
+// Save sends exactly the records that differ from the snapshot; time setting and reboot.
+#include <gtest/gtest.h>
+
+#include <utility>
+#include <vector>
+
+#include "device/dvs_device.h"
+#include "device/records.h"
+#include "platform/bytes.h"
+#include "platform/kernel.h"
+#include "tests/device/fake_netsdk.h"
+
+namespace vela::device {
+namespace {
+
+using testing::FakeNetSdk;
+using testing::NetSdkCall;
+using Store = std::pair<uint32_t, int32_t>;  // command, channel
+
+class DeviceSave : public ::testing::Test {
+  protected:
+    // A logged-in device whose console has opened (snapshot taken), with no calls recorded.
+    void Open(int32_t channels, int32_t alarmInputs) {
+        sdk.SetDeviceCounts(channels, 0, alarmInputs, 1);
+        ASSERT_EQ(device.Connect("dvr", "10.0.0.2", 34567, "admin", "", 0, "", 0), 1);
+        device.TakeSnapshot();
+        sdk.calls.clear();
+    }
+    // Live bytes of a record (or of its slot), found through the page's group.
+    uint8_t* Record(uint32_t command, int slot = 0) {
+        const size_t index = RecordIndex(command);
+        const RecordSpec& spec = kRecords[index];
+        return device.GetRecordGroup(spec.group) - GroupOffset(spec.group) + kDeviceInfoSize +
+               RecordOffsetAt(index) + static_cast<size_t>(slot) * spec.size;
+    }
+    std::vector<Store> Stores() const {
+        std::vector<Store> stores;
+        for (const NetSdkCall& call : sdk.CallsOf(kOrdSetConfig))
+            stores.emplace_back(call.command, call.channel);
+        return stores;
+    }
+
+    FakeNetSdk sdk;
+    CDvsDevice device{sdk};
+};
+
+TEST_F(DeviceSave, WithoutEditsSendsNothing) {
+    Open(4, 2);
+    EXPECT_EQ(device.SaveRecords(), 1);
+    EXPECT_TRUE(sdk.calls.empty());
+}
+
+TEST_F(DeviceSave, NotLoggedInSendsNothingAndFails) {
+    sdk.loginHandle = 0;
+    device.Connect("dvr", "10.0.0.2", 34567, "admin", "", 0, "", 0);
+    device.TakeSnapshot();
+    sdk.calls.clear();
+    Record(20)[0] ^= 1;
+    EXPECT_EQ(device.SaveRecords(), 0);
+    EXPECT_TRUE(sdk.calls.empty());
+}
+
+TEST_F(DeviceSave, SingleRecordsGoInOrderWithTheirChannelsOnlyWhenChanged) {
+    Open(4, 2);
+    for (uint32_t command : {30u, 68u, 38u, 42u, 43u, 20u, 18u}) Record(command)[3] ^= 0x5A;
+    for (uint32_t command : {15u, 9u, 10u, 13u, 11u}) Record(command)[0] ^= 1;  // read only
+    Record(20)[100] = 0x77;
+
+    EXPECT_EQ(device.SaveRecords(), 1);
+    const std::vector<Store> expected = {{18, 0},  {20, 0},  {43, 0}, {42, -1},
+                                         {38, -1}, {68, -1}, {30, -1}};
+    EXPECT_EQ(Stores(), expected);
+    for (const NetSdkCall& call : sdk.CallsOf(kOrdSetConfig)) {
+        const RecordSpec& spec = kRecords[RecordIndex(call.command)];
+        EXPECT_EQ(call.size, spec.size);
+        EXPECT_EQ(call.waitMs, 10000);
+        EXPECT_EQ(call.handle, 7);
+        EXPECT_EQ(call.stored,
+                  std::vector<uint8_t>(Record(call.command), Record(call.command) + spec.size));
+    }
+
+    sdk.calls.clear();
+    EXPECT_EQ(device.SaveRecords(), 1);
+    EXPECT_TRUE(sdk.calls.empty());
+}
+
+TEST_F(DeviceSave, ARefusedStoreKeepsItsSnapshotSoTheNextSaveResendsIt) {
+    Open(4, 2);
+    Record(20)[0] ^= 1;
+    Record(42)[0] ^= 1;
+    sdk.onStore = [](uint32_t command, int32_t) { return command == 20 ? 0 : 1; };
+    EXPECT_EQ(device.SaveRecords(), 1);  // refusals are not reported
+
+    sdk.calls.clear();
+    sdk.onStore = nullptr;
+    EXPECT_EQ(device.SaveRecords(), 1);
+    EXPECT_EQ(Stores(), (std::vector<Store>{{20, 0}}));
+}
+
+TEST_F(DeviceSave, AStoreNeedingARebootCountsAsStoredAndMakesTheResultZero) {
+    Open(4, 2);
+    Record(38)[0] ^= 1;
+    Record(24, 1)[0] ^= 1;
+    sdk.onStore = [](uint32_t command, int32_t channel) {
+        return command == 24 && channel == 2 ? kStoredNeedsReboot : 1;
+    };
+    EXPECT_EQ(device.SaveRecords(), 0);
+
+    sdk.calls.clear();
+    sdk.onStore = nullptr;
+    EXPECT_EQ(device.SaveRecords(), 1);
+    EXPECT_TRUE(sdk.calls.empty());
+}
+
+TEST_F(DeviceSave, ChangedChannelArraysAreStoredSlotBySlotChannelByChannel) {
+    Open(3, 2);
+    Record(21, 2)[5] = 9;
+    Record(23, 0)[0] = 9;
+    Record(26, 31)[0] = 9;  // beyond the channels, yet the whole array counts as changed
+
+    EXPECT_EQ(device.SaveRecords(), 1);
+    const std::vector<Store> expected = {{23, 0}, {26, 0}, {21, 0}, {23, 1}, {26, 1},
+                                         {21, 1}, {23, 2}, {26, 2}, {21, 2}};
+    EXPECT_EQ(Stores(), expected);
+    for (const NetSdkCall& call : sdk.CallsOf(kOrdSetConfig)) {
+        const uint32_t size = kRecords[RecordIndex(call.command)].size;
+        EXPECT_EQ(call.size, size);
+        const uint8_t* slot = Record(call.command, call.channel);
+        EXPECT_EQ(call.stored, std::vector<uint8_t>(slot, slot + size));
+    }
+    sdk.calls.clear();
+    EXPECT_EQ(device.SaveRecords(), 1);
+    EXPECT_TRUE(sdk.calls.empty());
+}
+
+TEST_F(DeviceSave, ARefusedSlotKeepsOnlyItsArrayPending) {
+    Open(4, 0);
+    Record(24, 0)[0] ^= 1;
+    Record(25, 0)[0] ^= 1;
+    sdk.onStore = [](uint32_t command, int32_t channel) {
+        return command == 25 && channel == 3 ? 0 : 1;
+    };
+    EXPECT_EQ(device.SaveRecords(), 1);
+    EXPECT_EQ(sdk.CallsFor(kOrdSetConfig, 25).size(), 4u);
+
+    sdk.calls.clear();
+    sdk.onStore = nullptr;
+    device.SaveRecords();
+    EXPECT_EQ(Stores(), (std::vector<Store>{{25, 0}, {25, 1}, {25, 2}, {25, 3}}));
+}
+
+TEST_F(DeviceSave, FortyChannelsGiveAtMostThirtyTwoSlotStores) {
+    sdk.SetDeviceCounts(20, 20, 0, 0);
+    ASSERT_EQ(device.Connect("dvr", "10.0.0.2", 34567, "admin", "", 0, "", 0), 1);
+    device.TakeSnapshot();
+    sdk.calls.clear();
+    Record(23, 31)[0] ^= 1;
+    Record(21, 0)[0] ^= 1;
+    device.SaveRecords();
+    EXPECT_EQ(sdk.CallsFor(kOrdSetConfig, 23).size(), 32u);
+    EXPECT_EQ(sdk.CallsFor(kOrdSetConfig, 21).size(), 32u);
+    for (const NetSdkCall& call : sdk.CallsOf(kOrdSetConfig)) EXPECT_LT(call.channel, 32);
+}
+
+TEST_F(DeviceSave, AlarmInputArrayIsStoredPerInputAndNeedsEveryStoreAccepted) {
+    Open(4, 3);
+    Record(27, 1)[0] ^= 1;
+    EXPECT_EQ(device.SaveRecords(), 1);
+    EXPECT_EQ(Stores(), (std::vector<Store>{{27, 0}, {27, 1}, {27, 2}}));
+
+    // First input refused, last accepted: the array stays pending.
+    Record(27, 0)[0] ^= 1;
+    sdk.calls.clear();
+    sdk.onStore = [](uint32_t, int32_t channel) { return channel == 0 ? 0 : 1; };
+    device.SaveRecords();
+    sdk.calls.clear();
+    sdk.onStore = nullptr;
+    device.SaveRecords();
+    EXPECT_EQ(Stores(), (std::vector<Store>{{27, 0}, {27, 1}, {27, 2}}));
+    sdk.calls.clear();
+    device.SaveRecords();
+    EXPECT_TRUE(sdk.calls.empty());
+}
+
+TEST_F(DeviceSave, WithoutAlarmInputsTheAlarmInputArrayIsNeverSent) {
+    Open(4, 0);
+    Record(27, 0)[0] ^= 1;
+    EXPECT_EQ(device.SaveRecords(), 1);
+    EXPECT_TRUE(sdk.calls.empty());
+}
+
+TEST_F(DeviceSave, NegativeChannelCountKeepsChannelEditsPendingAndFails) {
+    Open(-2, 1);
+    EXPECT_EQ(device.ChannelCount(), 0);
+    Record(20)[0] ^= 1;
+    EXPECT_EQ(device.SaveRecords(), 1);  // no channel record edited
+    EXPECT_EQ(Stores(), (std::vector<Store>{{20, 0}}));
+
+    sdk.calls.clear();
+    Record(23, 0)[0] ^= 1;
+    Record(27, 0)[0] ^= 1;
+    EXPECT_EQ(device.SaveRecords(), -1);
+    EXPECT_EQ(Stores(), (std::vector<Store>{{27, 0}}));
+    sdk.calls.clear();
+    EXPECT_EQ(device.SaveRecords(), -1);  // the edit is still there, still unsent
+    EXPECT_TRUE(sdk.calls.empty());
+}
+
+TEST_F(DeviceSave, TimeAdjustThenSaveSendsRecord18Twice) {
+    Open(2, 0);
+    platform::LocalTime before = platform::Now();
+    ASSERT_EQ(device.SetDeviceTime(), 1);
+    platform::LocalTime after = platform::Now();
+    EXPECT_EQ(device.SaveRecords(), 1);
+
+    const std::vector<NetSdkCall> stores = sdk.CallsFor(kOrdSetConfig, 18);
+    ASSERT_EQ(stores.size(), 2u);
+    EXPECT_EQ(stores[0].channel, -1);
+    EXPECT_EQ(stores[0].size, 192u);
+    EXPECT_EQ(stores[1].channel, 0);
+    const uint8_t* time = stores[0].stored.data();
+    EXPECT_EQ(ReadI32(time, 12), 0);
+    EXPECT_EQ(ReadI32(time, 28), 0);
+    const platform::LocalTime& near = ReadI32(time, 24) == before.second ? before : after;
+    EXPECT_EQ(ReadI32(time, 0), near.year);
+    EXPECT_EQ(ReadI32(time, 4), near.month);
+    EXPECT_EQ(ReadI32(time, 8), near.day);
+    EXPECT_EQ(ReadI32(time, 16), near.hour);
+    EXPECT_EQ(ReadI32(time, 20), near.minute);
+    EXPECT_EQ(ReadI32(time, 24), near.second);
+    // Everything behind the clock fields is the record as read.
+    EXPECT_EQ(stores[0].stored[32], 18);
+}
+
+TEST_F(DeviceSave, TimeStoreResultIsPassedOn) {
+    Open(2, 0);
+    sdk.onStore = [](uint32_t, int32_t) { return kStoredNeedsReboot; };
+    EXPECT_EQ(device.SetDeviceTime(), kStoredNeedsReboot);
+    sdk.onStore = [](uint32_t, int32_t) { return 0; };
+    EXPECT_EQ(device.SetDeviceTime(), 0);
+}
+
+TEST(DeviceTime, NotLoggedInStoresNothing) {
+    FakeNetSdk sdk;
+    CDvsDevice device(sdk);
+    EXPECT_EQ(device.SetDeviceTime(), 0);
+    EXPECT_TRUE(sdk.calls.empty());
+}
+
+TEST_F(DeviceSave, RebootIsAcceptedByTheLowByteOfTheAnswer) {
+    Open(2, 0);
+    for (const auto& [answer, accepted] : {std::pair{1, 1}, std::pair{0x100, 0}, std::pair{0, 0},
+                                           std::pair{-1, 1}, std::pair{0x1FF, 1}}) {
+        sdk.rebootResult = answer;
+        EXPECT_EQ(device.RebootDevice(), accepted) << answer;
+    }
+    const NetSdkCall call = sdk.CallsOf(kOrdReboot).back();
+    EXPECT_EQ(call.handle, 7);
+    EXPECT_EQ(call.waitMs, 10000);
+
+    device.Logout();
+    sdk.calls.clear();
+    EXPECT_EQ(device.RebootDevice(), 0);
+    EXPECT_TRUE(sdk.calls.empty());
+}
+
+}  // namespace
+}  // namespace vela::device

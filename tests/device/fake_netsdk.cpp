@@ -1,0 +1,182 @@
+#include "tests/device/fake_netsdk.h"
+
+#include <cstring>
+
+#include "platform/bytes.h"
+
+namespace vela::device::testing {
+
+NetSdkCall& FakeNetSdk::Record(int ordinal, int32_t handle) {
+    NetSdkCall call;
+    call.ordinal = ordinal;
+    call.handle = handle;
+    calls.push_back(call);
+    return calls.back();
+}
+
+std::vector<NetSdkCall> FakeNetSdk::CallsOf(int ordinal) const {
+    std::vector<NetSdkCall> result;
+    for (const NetSdkCall& call : calls)
+        if (call.ordinal == ordinal) result.push_back(call);
+    return result;
+}
+
+std::vector<uint32_t> FakeNetSdk::Commands(int ordinal) const {
+    std::vector<uint32_t> result;
+    for (const NetSdkCall& call : calls)
+        if (call.ordinal == ordinal) result.push_back(call.command);
+    return result;
+}
+
+std::vector<NetSdkCall> FakeNetSdk::CallsFor(int ordinal, uint32_t command) const {
+    std::vector<NetSdkCall> result;
+    for (const NetSdkCall& call : calls)
+        if (call.ordinal == ordinal && call.command == command) result.push_back(call);
+    return result;
+}
+
+std::vector<int> FakeNetSdk::Ordinals() const {
+    std::vector<int> result;
+    for (const NetSdkCall& call : calls) result.push_back(call.ordinal);
+    return result;
+}
+
+void FakeNetSdk::SetDeviceCounts(int32_t channels, int32_t extraChannels, int32_t alarmInputs,
+                                 int32_t alarmOutputs) {
+    WriteI32(deviceInfo, 288, channels);
+    WriteI32(deviceInfo, 324, extraChannels);
+    WriteI32(deviceInfo, 296, alarmInputs);
+    WriteI32(deviceInfo, 300, alarmOutputs);
+}
+
+int32_t FakeNetSdk::Init(DisconnectCallback, uintptr_t) {
+    Record(kOrdInit, 0);
+    return 1;
+}
+
+int32_t FakeNetSdk::Cleanup() {
+    Record(kOrdCleanup, 0);
+    return 1;
+}
+
+int32_t FakeNetSdk::GetLastError() {
+    Record(kOrdGetLastError, 0);
+    return lastError;
+}
+
+int32_t FakeNetSdk::SetConnectTime(int32_t waitMs, int32_t) {
+    Record(kOrdSetConnectTime, 0).waitMs = waitMs;
+    return 1;
+}
+
+int32_t FakeNetSdk::Login(const char* ip, uint16_t port, const char* user, const char* password,
+                          uint8_t deviceInfoOut[kDeviceInfoSize], int32_t* error,
+                          int32_t socketType) {
+    Record(kOrdLogin, 0).text = ip;
+    loginPort = port;
+    loginUser = user;
+    loginPassword = password;
+    loginErrorPreset = *error;
+    loginSocketType = socketType;
+    std::memcpy(deviceInfoOut, deviceInfo, kDeviceInfoSize);
+    if (loginHandle <= 0) *error = lastError;
+    return loginHandle;
+}
+
+int32_t FakeNetSdk::Logout(int32_t login) {
+    Record(kOrdLogout, login);
+    return 1;
+}
+
+int32_t FakeNetSdk::SetMessageCallback(MessageCallback, uintptr_t) {
+    Record(kOrdSetMessageCallback, 0);
+    return 1;
+}
+
+int32_t FakeNetSdk::AfterLogin(int32_t login) {
+    Record(kOrdAfterLogin, login);
+    return 1;
+}
+
+int32_t FakeNetSdk::UndoAfterLogin(int32_t login) {
+    Record(kOrdUndoAfterLogin, login);
+    return 1;
+}
+
+int32_t FakeNetSdk::GetConfig(int32_t login, uint32_t command, int32_t channel, void* buffer,
+                              uint32_t size, uint32_t* returned, int32_t waitMs) {
+    NetSdkCall& call = Record(kOrdGetConfig, login);
+    call.command = command;
+    call.channel = channel;
+    call.size = size;
+    call.waitMs = waitMs;
+    auto* bytes = static_cast<uint8_t*>(buffer);
+    if (onRead) return onRead(command, channel, bytes, size, returned);
+    std::memset(bytes, static_cast<int>(command), size);
+    *returned = size;
+    return 1;
+}
+
+int32_t FakeNetSdk::SetConfig(int32_t login, uint32_t command, int32_t channel, const void* buffer,
+                              uint32_t size, int32_t waitMs) {
+    NetSdkCall& call = Record(kOrdSetConfig, login);
+    call.command = command;
+    call.channel = channel;
+    call.size = size;
+    call.waitMs = waitMs;
+    const auto* bytes = static_cast<const uint8_t*>(buffer);
+    call.stored.assign(bytes, bytes + size);
+    return onStore ? onStore(command, channel) : 1;
+}
+
+int32_t FakeNetSdk::RealPlay(int32_t login, const int32_t client[5]) {
+    Record(kOrdRealPlay, login).channel = client[0];
+    return 1;
+}
+
+int32_t FakeNetSdk::StopRealPlay(int32_t play, void*) {
+    Record(kOrdStopRealPlay, play);
+    return 1;
+}
+
+int32_t FakeNetSdk::SetRealDataCallback(int32_t play, StreamCallback, uintptr_t) {
+    Record(kOrdSetRealDataCallback, play);
+    return 1;
+}
+
+int32_t FakeNetSdk::DelRealDataCallback(int32_t play, StreamCallback, uintptr_t) {
+    Record(kOrdDelRealDataCallback, play);
+    return 1;
+}
+
+int32_t FakeNetSdk::Upgrade(int32_t login, const char* path, int32_t, UpgradeCallback, uintptr_t) {
+    Record(kOrdUpgrade, login).text = path;
+    return 1;
+}
+
+int32_t FakeNetSdk::GetUpgradeState(int32_t upgrade) {
+    Record(kOrdGetUpgradeState, upgrade);
+    return 1;
+}
+
+int32_t FakeNetSdk::PtzControl(int32_t login, int32_t channel, int32_t command, int32_t, int32_t) {
+    NetSdkCall& call = Record(kOrdPtzControl, login);
+    call.channel = channel;
+    call.command = static_cast<uint32_t>(command);
+    return 1;
+}
+
+int32_t FakeNetSdk::PtzPreset(int32_t login, int32_t channel, int32_t command, int32_t, int32_t,
+                              int32_t, int32_t) {
+    NetSdkCall& call = Record(kOrdPtzPreset, login);
+    call.channel = channel;
+    call.command = static_cast<uint32_t>(command);
+    return 1;
+}
+
+int32_t FakeNetSdk::Reboot(int32_t login, int32_t, int32_t waitMs) {
+    Record(kOrdReboot, login).waitMs = waitMs;
+    return rebootResult;
+}
+
+}  // namespace vela::device::testing

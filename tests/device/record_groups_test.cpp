@@ -1,0 +1,80 @@
+// The record layout pages rely on: group starts and record offsets inside each group.
+#include <gtest/gtest.h>
+
+#include "device/dvs_device.h"
+#include "device/records.h"
+#include "tests/device/fake_netsdk.h"
+
+namespace vela::device {
+namespace {
+
+struct GroupMember {
+    int group;
+    uint32_t command;
+    size_t offsetInGroup;
+};
+
+// Offsets pages use to find their records within the group they are handed.
+constexpr GroupMember kGroupMembers[] = {
+    {1, 18, 400},   {2, 20, 0},      {2, 43, 144},    {2, 42, 152},    {2, 38, 364}, {2, 15, 2044},
+    {3, 9, 0},      {3, 68, 60},     {3, 10, 2876},   {4, 30, 0},      {6, 23, 0},   {7, 24, 0},
+    {7, 25, 54016}, {7, 26, 103936}, {7, 27, 153728}, {7, 13, 203648}, {8, 21, 0},   {8, 11, 1920},
+};
+
+TEST(RecordGroups, RecordsSitAtTheirOffsetsWithinTheirGroup) {
+    testing::FakeNetSdk sdk;
+    sdk.SetDeviceCounts(4, 0, 2, 1);
+    CDvsDevice device(sdk);
+    ASSERT_EQ(device.Connect("dvr", "10.0.0.2", 34567, "admin", "", 0, "", 0), 1);
+
+    // The fake fills every record with its command number, so the first and last byte of each
+    // record show where it landed.
+    for (const GroupMember& member : kGroupMembers) {
+        SCOPED_TRACE(::testing::Message() << "record " << member.command);
+        const RecordSpec& spec = kRecords[RecordIndex(member.command)];
+        uint8_t* group = device.GetRecordGroup(member.group);
+        ASSERT_NE(group, nullptr);
+        const size_t bytes = member.command == 23 ? spec.size * 4 : RecordBytes(spec);
+        EXPECT_EQ(group[member.offsetInGroup], member.command);
+        EXPECT_EQ(group[member.offsetInGroup + bytes - 1], member.command);
+        EXPECT_EQ(spec.group, member.group);
+    }
+}
+
+TEST(RecordGroups, GroupOneStartsWithDeviceInfo) {
+    testing::FakeNetSdk sdk;
+    sdk.SetDeviceCounts(3, 1, 0, 0);
+    CDvsDevice device(sdk);
+    device.Connect("dvr", "10.0.0.2", 34567, "admin", "", 0, "", 0);
+    EXPECT_EQ(device.GetRecordGroup(1), device.DeviceInfo());
+    EXPECT_EQ(device.GetRecordGroup(1)[288], 3);
+}
+
+TEST(RecordGroups, UnknownGroupsGiveNull) {
+    testing::FakeNetSdk sdk;
+    CDvsDevice device(sdk);
+    for (int group : {-1, 0, 5, 9, 100}) EXPECT_EQ(device.GetRecordGroup(group), nullptr);
+}
+
+TEST(RecordGroups, SlotArraysSpanThirtyTwoSlots) {
+    EXPECT_EQ(RecordBytes(kRecords[RecordIndex(24)]), 54016u);
+    EXPECT_EQ(RecordBytes(kRecords[RecordIndex(25)]), 49920u);
+    EXPECT_EQ(RecordBytes(kRecords[RecordIndex(26)]), 49792u);
+    EXPECT_EQ(RecordBytes(kRecords[RecordIndex(27)]), 49920u);
+    EXPECT_EQ(RecordBytes(kRecords[RecordIndex(21)]), 1920u);
+    EXPECT_EQ(RecordIndex(99), kRecordCount);
+}
+
+TEST(RecordGroups, ClearRecordsZeroesDeviceInfoAndRecords) {
+    testing::FakeNetSdk sdk;
+    sdk.SetDeviceCounts(2, 0, 0, 0);
+    CDvsDevice device(sdk);
+    device.Connect("dvr", "10.0.0.2", 34567, "admin", "", 0, "", 0);
+    device.ClearRecords();
+    const uint8_t* info = device.DeviceInfo();
+    for (size_t i = 0; i < kDeviceInfoSize; ++i) ASSERT_EQ(info[i], 0) << i;
+    EXPECT_EQ(device.GetRecordGroup(7)[203648], 0);
+}
+
+}  // namespace
+}  // namespace vela::device
