@@ -61,7 +61,7 @@ std::unique_ptr<Library> OpenLibrary(const std::string& path, const char* ordina
 std::string LibraryFileName(const std::string& base) { return "lib" + base + ".so"; }
 
 struct Lock::Impl {
-    std::mutex mutex;
+    std::recursive_mutex mutex;  // a critical section may be re-entered by its owner
 };
 Lock::Lock() : impl_(std::make_unique<Impl>()) {}
 Lock::~Lock() = default;
