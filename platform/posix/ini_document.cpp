@@ -139,7 +139,7 @@ std::string TrimmedDefault(const std::string& fallback) {
 
 std::string ResolveString(const Document& document, const std::string& section,
                           const std::string& key, const std::string& fallback, size_t capacity) {
-    const std::string* value = key.c_str()[0] ? document.Find(section, key) : nullptr;
+    const std::string* value = document.Find(section, key);
     return CopyEntry(value ? *value : TrimmedDefault(fallback), capacity);
 }
 

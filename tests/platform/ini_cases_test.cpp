@@ -1,0 +1,166 @@
+// The private-profile rules as one table of cases. The Linux build checks its own INI reader
+// against it; the Windows build runs the same table against GetPrivateProfileStringA and
+// GetPrivateProfileIntA, which keeps the table honest.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <string_view>
+
+#include "platform/kernel.h"
+#include "tests/platform/test_folder.h"
+
+namespace vela::platform::test {
+namespace {
+
+using namespace std::string_view_literals;
+
+// A case without file text looks into a file that does not exist.
+constexpr std::string_view kNoFile = "<no file>"sv;
+
+struct TextCase {
+    const char* name;
+    std::string_view file;
+    const char* section;
+    const char* key;
+    const char* fallback;
+    size_t capacity;
+    std::string_view expected;
+};
+
+const TextCase kTextCases[] = {
+    // Names
+    {"SectionAndKeyIgnoreCase", "[System]\nLanguage=2052\n", "SYSTEM", "language", "d", 260,
+     "2052"},
+    {"QueryNamesTrimmed", "[s]\nk=v\n", "  s ", " k  ", "d", 260, "v"},
+    {"KeyWithInnerBlanks", "[s]\nmy key = v\n", "S", "MY KEY", "d", 260, "v"},
+    {"SectionNameNotTrimmedInside", "[ s ]\nk=v\n", "s", "k", "d", 260, "d"},
+    {"SectionNameRunsToLastBracket", "[a]b] tail\nk=v\n", "a]b", "k", "d", 260, "v"},
+    {"BracketLineWithoutCloseIsKey", "[s]\n[open=1\n", "s", "[open", "d", 260, "1"},
+    {"KeysBeforeFirstSectionUnderEmptyName", "top=1\n[s]\nk=v\n", "", "top", "d", 260, "1"},
+    {"SemicolonLineIsKey", "[s]\n;note=x\n", "s", ";note", "d", 260, "x"},
+    {"EmptyKeyNameFindsLineStartingWithEquals", "[s]\n=v\nk=w\n", "s", "", "d", 260, "v"},
+    {"EmptyKeyNameWithoutSuchLine", "[s]\nk=w\n", "s", "", "d", 260, "d"},
+    // Blanks
+    {"LineAndValueTrimmed", "  [s]  \n   key   =   some value \t \n", "s", "key", "d", 260,
+     "some value"},
+    {"EndOfFileMarkIsBlank", "[s]\nk=v\x1a\n", "s", "k", "d", 260, "v"},
+    {"BlankLinesIgnored", "\n\n[s]\n\n  \nk=v\n\n", "s", "k", "d", 260, "v"},
+    {"NoNewlineAtEnd", "[s]\nk=v", "s", "k", "d", 260, "v"},
+    {"EqualsInsideValue", "[s]\nk=a=b\n", "s", "k", "d", 260, "a=b"},
+    // Quotes
+    {"DoubleQuotesRemoved", "[s]\nk=\"abc\"\n", "s", "k", "d", 260, "abc"},
+    {"SingleQuotesRemoved", "[s]\nk='abc'\n", "s", "k", "d", 260, "abc"},
+    {"QuotedBlanksKept", "[s]\nk=  \"  pad  \"  \n", "s", "k", "d", 260, "  pad  "},
+    {"UnmatchedQuotesKept", "[s]\nk=\"abc'\n", "s", "k", "d", 260, "\"abc'"},
+    {"OpeningQuoteOnlyKept", "[s]\nk=\"abc\n", "s", "k", "d", 260, "\"abc"},
+    {"SingleQuoteCharacterKept", "[s]\nk=\"\n", "s", "k", "d", 260, "\""},
+    {"EmptyQuotesGiveEmpty", "[s]\nk=\"\"\n", "s", "k", "d", 260, ""},
+    {"OnlyOnePairRemoved", "[s]\nk=\"\"x\"\"\n", "s", "k", "d", 260, "\"x\""},
+    {"InnerQuotesKept", "[s]\nk=a\"b\"\n", "s", "k", "d", 260, "a\"b\""},
+    // First wins
+    {"FirstKeyWins", "[s]\nk=first\nK=second\n", "s", "k", "d", 260, "first"},
+    {"FirstSectionWins", "[s]\nk=first\n[S]\nk=second\n", "s", "k", "d", 260, "first"},
+    {"KeyOnlyInRepeatedSectionNotFound", "[s]\nk=v\n[s]\nonly2=x\n", "s", "only2", "d", 260, "d"},
+    // Values and defaults
+    {"KeyWithoutEqualsGivesDefault", "[s]\nnoeq\n", "s", "noeq", "d", 260, "d"},
+    {"EmptyValueIsEmpty", "[s]\nk=\n", "s", "k", "d", 260, ""},
+    {"MissingSectionGivesDefault", "[s]\nk=v\n", "t", "k", "dflt", 260, "dflt"},
+    {"MissingKeyGivesDefault", "[s]\nk=v\n", "s", "x", "dflt", 260, "dflt"},
+    {"EmptyFileGivesDefault", "", "s", "k", "dflt", 260, "dflt"},
+    {"DefaultTrailingSpacesRemoved", "[s]\n", "s", "k", "dflt   ", 260, "dflt"},
+    {"DefaultTrailingTabKept", "[s]\n", "s", "k", "dflt\t", 260, "dflt\t"},
+    {"DefaultOfSpacesKeepsOne", "[s]\n", "s", "k", "   ", 260, " "},
+    {"DefaultQuotesRemoved", "[s]\n", "s", "k", "\"q\"  ", 260, "q"},
+    {"DefaultCut", "[s]\n", "s", "k", "default", 4, "def"},
+    {"MissingFileGivesDefault", kNoFile, "s", "k", "dflt  ", 260, "dflt"},
+    {"MissingFileKeepsDefaultQuotes", kNoFile, "s", "k", "\"q\"", 260, "\"q\""},
+    {"MissingFileDefaultCut", kNoFile, "s", "k", "default", 4, "def"},
+    // Capacity
+    {"ValueCutToCapacityLessOne", "[s]\nk=abcdef\n", "s", "k", "d", 4, "abc"},
+    {"ValueFitsExactly", "[s]\nk=abcdef\n", "s", "k", "d", 7, "abcdef"},
+    {"CapacityOneGivesEmpty", "[s]\nk=abcdef\n", "s", "k", "d", 1, ""},
+    {"CapacityZeroGivesEmpty", "[s]\nk=abcdef\n", "s", "k", "d", 0, ""},
+    {"QuotedValueCut", "[s]\nk=\"abcdef\"\n", "s", "k", "d", 4, "abc"},
+    {"QuotedValueFitsWithRoomToSpare", "[s]\nk=\"abcdef\"\n", "s", "k", "d", 8, "abcdef"},
+    // Line ends and odd bytes
+    {"CrLf", "[s]\r\nk=v\r\nj=w\r\n", "s", "j", "d", 260, "w"},
+    {"CrOnlyLines", "[s]\rk=v\rj=w\r", "s", "j", "d", 260, "w"},
+    {"LoneCrInsideLfLineKept", "[s]\nk=a\rb\n", "s", "k", "d", 260, "a\rb"},
+    {"Utf8MarkSkipped", "\xEF\xBB\xBF[s]\nk=v\n", "s", "k", "d", 260, "v"},
+    {"ZeroByteEndsValue", "[s]\nk=ab\0cd\nj=x\n"sv, "s", "k", "d", 260, "ab"},
+    {"ZeroByteLineDoesNotHideNext", "[s]\nk=ab\0cd\nj=x\n"sv, "s", "j", "d", 260, "x"},
+    {"LongLine",
+     "[s]\nk=aaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaa"
+     "aaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaa"
+     "aaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaa"
+     "aaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaa"
+     "aaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaa"
+     "aaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaa"
+     "aaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaa\nj=x\n",
+     "s", "j", "d", 260, "x"},
+    {"Latin1BytesKept", "[s]\nk=caf\xE9\n", "s", "k", "d", 260, "caf\xE9"},
+};
+
+struct IntCase {
+    const char* name;
+    std::string_view file;
+    const char* key;  // in section "s"
+    int fallback;
+    int expected;
+};
+
+const IntCase kIntCases[] = {
+    {"Decimal", "[s]\nk=2052\n", "k", 7, 2052},
+    {"NegativeWithTrailingText", "[s]\nk=-12abc\n", "k", 7, -12},
+    {"Plus", "[s]\nk=+7\n", "k", 9, 7},
+    {"NoDigitsGivesZero", "[s]\nk=abc\n", "k", 7, 0},
+    {"EmptyValueGivesDefault", "[s]\nk=\n", "k", 7, 7},
+    {"EmptyQuotesGiveDefault", "[s]\nk=\"\"\n", "k", 7, 7},
+    {"KeyWithoutEqualsGivesDefault", "[s]\nk\n", "k", 7, 7},
+    {"MissingKeyGivesDefault", "[s]\nj=1\n", "k", 7, 7},
+    {"MissingFileGivesDefault", kNoFile, "k", 7, 7},
+    {"HexLowerPrefix", "[s]\nk=0x1F\n", "k", 7, 31},
+    {"HexUpperPrefixStopsAtX", "[s]\nk=0X1F\n", "k", 7, 0},
+    {"LeadingZeroStaysDecimal", "[s]\nk=010\n", "k", 7, 10},
+    {"BinaryPrefix", "[s]\nk=0b101\n", "k", 7, 5},
+    {"OctalPrefix", "[s]\nk=0o17\n", "k", 7, 15},
+    {"NegativeHex", "[s]\nk=-0x10\n", "k", 7, -16},
+    {"OverflowWraps", "[s]\nk=99999999999\n", "k", 7, 1215752191},
+    {"AllOnesIsMinusOne", "[s]\nk=4294967295\n", "k", 7, -1},
+    {"QuotedWithBlanks", "[s]\nk=\"  12\"\n", "k", 7, 12},
+    {"ValueReadThroughThirtyByteBuffer", "[s]\nk=0000000000000000000000000000123\n", "k", 7, 1},
+    {"CaseInsensitiveKey", "[S]\nKEY=5\n", "key", 7, 5},
+};
+
+std::string PrepareFile(const TestFolder& folder, std::string_view text) {
+    if (text == kNoFile) return folder.File("absent.ini");
+    return folder.Write("case.ini", text);
+}
+
+class IniTextCase : public ::testing::TestWithParam<TextCase> {};
+
+TEST_P(IniTextCase, GivesExpectedText) {
+    const TextCase& c = GetParam();
+    TestFolder folder;
+    std::string path = PrepareFile(folder, c.file);
+    EXPECT_EQ(ReadProfileString(path, c.section, c.key, c.fallback, c.capacity),
+              std::string(c.expected));
+}
+
+INSTANTIATE_TEST_SUITE_P(Ini, IniTextCase, ::testing::ValuesIn(kTextCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+class IniIntCase : public ::testing::TestWithParam<IntCase> {};
+
+TEST_P(IniIntCase, GivesExpectedNumber) {
+    const IntCase& c = GetParam();
+    TestFolder folder;
+    std::string path = PrepareFile(folder, c.file);
+    EXPECT_EQ(ReadProfileInt(path, "s", c.key, c.fallback), c.expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(Ini, IniIntCase, ::testing::ValuesIn(kIntCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+}  // namespace
+}  // namespace vela::platform::test

@@ -1,0 +1,118 @@
+// Address parsing, host look-up and one TCP exchange over loopback.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "platform/net.h"
+#include "tests/platform/loopback_peer.h"
+
+namespace vela::platform::test {
+namespace {
+
+struct AddressCase {
+    const char* text;
+    bool valid;
+    IPv4 address;
+};
+
+const AddressCase kAddressCases[] = {
+    {"127.0.0.1", true, {127, 0, 0, 1}},
+    {"192.168.1.250", true, {192, 168, 1, 250}},
+    {"0.0.0.0", true, {0, 0, 0, 0}},
+    {"255.255.255.255", true, {255, 255, 255, 255}},  // the value inet_addr also uses for errors
+    {"0xffffffff", true, {255, 255, 255, 255}},
+    {"255.255.255.254", true, {255, 255, 255, 254}},
+    {"10.1", true, {10, 0, 0, 1}},  // the last part fills the remaining bytes
+    {"10.1.2", true, {10, 1, 0, 2}},
+    {"3232235777", true, {192, 168, 1, 1}},
+    {"0x7f.1", true, {127, 0, 0, 1}},    // hexadecimal part
+    {"017.0.0.1", true, {15, 0, 0, 1}},  // a leading zero means octal
+    {"", false, {}},
+    {"256.0.0.1", false, {}},
+    {"1.2.3.4.5", false, {}},
+    {"1.2.3.", false, {}},
+    {"1..2.3", false, {}},
+    {"1.2.3.256", false, {}},
+    {"localhost", false, {}},
+    {"dvr.example", false, {}},
+    {"-1", false, {}},
+    {"08.1.1.1", false, {}},
+    {"255.255.255.255x", false, {}},
+    {"255.255.255.256", false, {}},
+};
+
+TEST(Addresses, ParseIPv4LikeInetAddr) {
+    for (const AddressCase& c : kAddressCases) {
+        IPv4 address{9, 9, 9, 9};
+        EXPECT_EQ(ParseIPv4(c.text, &address), c.valid) << '"' << c.text << '"';
+        if (c.valid) {
+            EXPECT_EQ(address, c.address) << c.text;
+        }
+    }
+}
+
+TEST(Addresses, LookupHost) {
+    StartSockets();
+    IPv4 address{};
+    ASSERT_TRUE(LookupHostIPv4("localhost", &address));
+    EXPECT_EQ(address[0], 127);
+    ASSERT_TRUE(LookupHostIPv4("127.0.0.1", &address));
+    EXPECT_EQ(address, (IPv4{127, 0, 0, 1}));
+    EXPECT_FALSE(LookupHostIPv4("", &address));
+}
+
+const IPv4 kLoopback{127, 0, 0, 1};
+
+TEST(Tcp, RequestAndReplyThenPeerCloses) {
+    StartSockets();
+    LoopbackPeer peer(5, "world!", LoopbackPeer::AfterReply::Close);
+    auto socket = ConnectTcp(kLoopback, peer.Port());
+    ASSERT_NE(socket, nullptr);
+    ASSERT_TRUE(socket->Send("hello", 5));
+    std::string reply;
+    char buffer[4];  // smaller than the reply: it arrives in pieces
+    while (reply.size() < 6) {
+        ASSERT_EQ(socket->WaitReadable(10000), 1);
+        int got = socket->Receive(buffer, sizeof(buffer));
+        ASSERT_GT(got, 0);
+        ASSERT_LE(got, static_cast<int>(sizeof(buffer)));
+        reply.append(buffer, static_cast<size_t>(got));
+    }
+    EXPECT_EQ(reply, "world!");
+    ASSERT_EQ(socket->WaitReadable(10000), 1);
+    EXPECT_EQ(socket->Receive(buffer, sizeof(buffer)), 0) << "the peer has closed";
+    peer.Finish();
+    EXPECT_EQ(peer.Request(), "hello");
+}
+
+TEST(Tcp, LargeSendArrivesWhole) {
+    StartSockets();
+    std::string payload(1 << 20, '\0');
+    for (size_t i = 0; i < payload.size(); ++i) payload[i] = static_cast<char>(i * 7);
+    LoopbackPeer peer(payload.size(), "ok", LoopbackPeer::AfterReply::Close);
+    auto socket = ConnectTcp(kLoopback, peer.Port());
+    ASSERT_NE(socket, nullptr);
+    ASSERT_TRUE(socket->Send(payload.data(), payload.size()));
+    char buffer[2];
+    ASSERT_EQ(socket->WaitReadable(10000), 1);
+    EXPECT_GT(socket->Receive(buffer, sizeof(buffer)), 0);
+    peer.Finish();
+    EXPECT_TRUE(peer.Request() == payload);
+}
+
+TEST(Tcp, WaitReadableTimesOutWhenThePeerIsSilent) {
+    StartSockets();
+    LoopbackPeer peer(0, "", LoopbackPeer::AfterReply::WaitForClient);
+    auto socket = ConnectTcp(kLoopback, peer.Port());
+    ASSERT_NE(socket, nullptr);
+    EXPECT_EQ(socket->WaitReadable(50), 0);
+    socket.reset();  // lets the peer finish
+}
+
+TEST(Tcp, ConnectToClosedPortFails) {
+    StartSockets();
+    EXPECT_EQ(ConnectTcp(kLoopback, LoopbackPeer::ClosedPort()), nullptr);
+}
+
+}  // namespace
+}  // namespace vela::platform::test
