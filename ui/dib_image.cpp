@@ -98,7 +98,7 @@ void CDibImage::BuildPalette() {
     const uint8_t* table = ColourTable();
     for (int i = 0; i < ColourCount(); ++i) {
         const uint8_t* entry = table + kColourEntrySize * static_cast<size_t>(i);
-        palette_.push_back(PaletteEntry{entry[2], entry[1], entry[0], 0});
+        palette_.push_back(platform::Rgb(entry[2], entry[1], entry[0]));
     }
 }
 
@@ -232,6 +232,29 @@ bool CDibImage::ConvertFrom(const PlatformBitmap& bitmap) {
         return Fail("call to GetDIBits did not return full number of requested scan lines\n");
     BuildPalette();
     return true;
+}
+
+bool CDibImage::Paint(platform::Canvas& canvas, const platform::Rect& dst,
+                      const platform::Rect& src) const {
+    if (IsEmpty()) return false;
+    platform::DibView view;
+    view.width = Width();
+    view.height = Height();
+    view.bitsPerPixel = BitsPerPixel();
+    view.colorTable = ColourTable();
+    view.colorCount = static_cast<size_t>(ColourCount());
+    view.bits = bits_.data();
+    view.bitsSize = bits_.size();
+    canvas.DrawDib(view, src, dst, HasPalette() ? &palette_ : nullptr);
+    return true;
+}
+
+bool CDibImage::Stretch(platform::Canvas& canvas, const platform::Rect& dst) const {
+    return Paint(canvas, dst, platform::Rect{0, 0, Width(), Height()});
+}
+
+bool CDibImage::Draw(platform::Canvas& canvas, int x, int y) const {
+    return Stretch(canvas, platform::Rect{x, y, x + Width(), y + Height()});
 }
 
 uint32_t CDibImage::PixelAt(int x, int y) const {

@@ -14,17 +14,14 @@
 #include <string>
 #include <vector>
 
+#include "platform/canvas.h"
+
 namespace vela::ui {
 
-struct PaletteEntry {
-    uint8_t red = 0;
-    uint8_t green = 0;
-    uint8_t blue = 0;
-    uint8_t flags = 0;
-};
-
-// A bitmap as the window system holds it, read the way GetDIBits reads one: its size, and all
-// rows at a chosen bit count (24, or 1/4/8 with a colour table) bottom row first, padded.
+// A bitmap as the window system holds it (the window system does not hand its bitmaps out
+// yet, so skin pictures load through Load; this is the conversion for when it does), read the way
+// GetDIBits reads one: its size, and all rows at a chosen bit count (24, or 1/4/8 with a colour
+// table) bottom row first, padded.
 class PlatformBitmap {
   public:
     virtual ~PlatformBitmap() = default;
@@ -43,7 +40,6 @@ class CDibImage {
     static constexpr size_t kInfoHeaderSize = 40;
     static constexpr uint16_t kBmpType = 19778;  // "BM"
     static constexpr int kMaxColours = 256;
-    static constexpr uint16_t kPaletteVersion = 0x300;
     // Skin pictures are screen-sized; anything beyond these is refused rather than allocated.
     static constexpr int32_t kMaxDimension = 16384;
     static constexpr uint64_t kMaxPixels = 4096ull * 4096ull;
@@ -53,6 +49,15 @@ class CDibImage {
     CDibImage(const CDibImage&) = delete;
     CDibImage& operator=(const CDibImage&) = delete;
     virtual ~CDibImage() = default;
+
+    // --- drawing; false (nothing drawn) for an empty picture ---
+    // The part src of the picture (top-down picture coordinates) one to one into dst.
+    virtual bool Paint(platform::Canvas& canvas, const platform::Rect& dst,
+                       const platform::Rect& src) const;
+    // The whole picture scaled into dst.
+    virtual bool Stretch(platform::Canvas& canvas, const platform::Rect& dst) const;
+    // The whole picture at (x, y) in its natural size.
+    virtual bool Draw(platform::Canvas& canvas, int x, int y) const;
 
     // --- loading and saving; each returns false and leaves the picture empty on failure ---
     virtual bool Load(const std::string& path);
@@ -75,7 +80,9 @@ class CDibImage {
     const uint8_t* Bits() const { return bits_.empty() ? nullptr : bits_.data(); }
     size_t BitsSize() const { return bits_.size(); }
     const std::vector<uint8_t>& Header() const { return header_; }
-    const std::vector<PaletteEntry>& Palette() const { return palette_; }
+    // The logical palette , one entry per colour-table
+    // entry; empty above 8 bits per pixel.
+    const platform::Palette& Palette() const { return palette_; }
     bool HasPalette() const { return !palette_.empty(); }
     const std::string& Path() const { return path_; }
     void SetPath(const std::string& path) { path_ = path; }
@@ -97,7 +104,7 @@ class CDibImage {
 
     std::vector<uint8_t> header_;  // information header + colour table
     std::vector<uint8_t> bits_;    // rows, bottom row first, padded
-    std::vector<PaletteEntry> palette_;
+    platform::Palette palette_;
     std::string path_;
     std::string reason_;
 };

@@ -62,7 +62,7 @@ TEST(DibImageFormats, OneBitPictureReadsItsTwoColoursAndRoundTrips) {
     EXPECT_EQ(image.Height(), 2);
     EXPECT_EQ(image.ColourCount(), 2);
     ASSERT_EQ(image.Palette().size(), 2u);
-    EXPECT_EQ(image.Palette()[1].red, 255);
+    EXPECT_EQ(image.Palette()[1], platform::Rgb(255, 255, 255));
     for (int x = 0; x < 10; ++x) {
         EXPECT_EQ(image.PixelAt(x, 0), x % 2 ? kWhite : 0u) << x;
         EXPECT_EQ(image.PixelAt(x, 1), kWhite) << x;
@@ -94,10 +94,7 @@ TEST(DibImageFormats, EightBitPictureHasFullPaletteAndRoundTrips) {
     EXPECT_EQ(image.PixelAt(0, 1), 0x123456u);
     EXPECT_EQ(image.PixelAt(4, 0), kWhite);
     ASSERT_EQ(image.Palette().size(), 256u);
-    EXPECT_EQ(image.Palette()[7].red, 0x12);
-    EXPECT_EQ(image.Palette()[7].green, 0x34);
-    EXPECT_EQ(image.Palette()[7].blue, 0x56);
-    EXPECT_EQ(image.Palette()[7].flags, 0);
+    EXPECT_EQ(image.Palette()[7], platform::Rgb(0x12, 0x34, 0x56));
     ExpectRoundTrip(image, "dib8.bmp");
 }
 
@@ -322,6 +319,68 @@ TEST(DibImageConversion, MissingRowsFailWithEmptyPicture) {
               "call to GetDIBits did not return full number of requested scan lines\n");
     FakeBitmap empty(0, 4, 24, 4);
     EXPECT_FALSE(image.ConvertFrom(empty));
+}
+
+}  // namespace
+}  // namespace vela::ui
+
+// --- drawing: what reaches the canvas ---
+
+namespace vela::ui {
+namespace {
+
+class DibCallCanvas : public platform::Canvas {
+  public:
+    struct Call {
+        platform::DibView dib;
+        platform::Rect source, target;
+        const platform::Palette* palette;
+    };
+    std::vector<Call> calls;
+
+    void DrawLine(platform::Point, platform::Point, const platform::Pen&) override {}
+    void FrameRect(const platform::Rect&, const platform::Pen&) override {}
+    void FillRect(const platform::Rect&, platform::Color) override {}
+    void DrawString(platform::Point, const std::string&, const platform::Font&, platform::Color,
+                    unsigned) override {}
+    platform::Size MeasureText(const std::string&, const platform::Font&, unsigned) override {
+        return {};
+    }
+    int PixelsPerInchY() override { return 96; }
+    void DrawDib(const platform::DibView& dib, const platform::Rect& source,
+                 const platform::Rect& target, const platform::Palette* palette) override {
+        calls.push_back({dib, source, target, palette});
+    }
+};
+
+TEST(DibImageDrawing, DrawPaintAndStretchHandOverTheWholePictureWithPalette) {
+    CDibImage image;
+    DibCallCanvas canvas;
+    EXPECT_FALSE(image.Draw(canvas, 0, 0)) << "an empty picture draws nothing";
+    EXPECT_TRUE(canvas.calls.empty());
+
+    ASSERT_TRUE(ReadBytes(image, BuildBmp(BmpSpec{5, 3, 8, 4, {kRed, kGreen, kBlue, kWhite}},
+                                          std::vector<uint8_t>(Stride(5, 8) * 3, 2))));
+    ASSERT_TRUE(image.Draw(canvas, 10, 20));
+    ASSERT_TRUE(image.Stretch(canvas, {0, 0, 50, 30}));
+    ASSERT_TRUE(image.Paint(canvas, {1, 1, 3, 3}, {2, 1, 4, 3}));
+    ASSERT_EQ(canvas.calls.size(), 3u);
+    EXPECT_EQ(canvas.calls[0].target, (platform::Rect{10, 20, 15, 23}));
+    EXPECT_EQ(canvas.calls[0].source, (platform::Rect{0, 0, 5, 3}));
+    EXPECT_EQ(canvas.calls[1].target, (platform::Rect{0, 0, 50, 30}));
+    EXPECT_EQ(canvas.calls[2].source, (platform::Rect{2, 1, 4, 3}));
+    const auto& dib = canvas.calls[0].dib;
+    EXPECT_EQ(dib.width, 5);
+    EXPECT_EQ(dib.height, 3);
+    EXPECT_EQ(dib.bitsPerPixel, 8);
+    EXPECT_EQ(dib.colorCount, 4u);
+    EXPECT_EQ(dib.bitsSize, Stride(5, 8) * 3);
+    ASSERT_NE(canvas.calls[0].palette, nullptr);
+    EXPECT_EQ(canvas.calls[0].palette->size(), 4u);
+
+    ASSERT_TRUE(ReadBytes(image, SolidBmp24(2, 2, kRed)));
+    ASSERT_TRUE(image.Draw(canvas, 0, 0));
+    EXPECT_EQ(canvas.calls.back().palette, nullptr) << "24 bits draw without a palette";
 }
 
 }  // namespace
