@@ -25,7 +25,7 @@ const ControlTemplate kControls[] = {
     {4134, ControlKind::Static, kLabel, 142, 6, 44, 8, "StaticMainStream", "StaticMainStream", ""},
     {4078, ControlKind::RadioButton, kRadio, 192, 5, 10, 10, "SubStream", "", ""},
     {6046, ControlKind::Static, kLabel, 204, 6, 44, 8, "StaticSubStream", "StaticSubStream", ""},
-    {4137, ControlKind::Static, kLabel, 130, 20, 50, 8, "StaticFPS", "StaticFPS", ""},
+    {4137, ControlKind::Static, kLabel | kWsGroup, 130, 20, 50, 8, "StaticFPS", "StaticFPS", ""},
     {4138, ControlKind::ComboBox, kDropList, 182, 18, 76, kComboDropHeight, "FPS", "", ""},
     {4139, ControlKind::Static, kLabel, 130, 34, 50, 8, "StaticQuality", "StaticQuality", ""},
     {4075, ControlKind::ComboBox, kDropList, 182, 32, 76, kComboDropHeight, "Quality", "", ""},

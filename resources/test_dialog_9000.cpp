@@ -20,7 +20,7 @@ const ControlTemplate kControls[] = {
      "First"},
     {9009, ControlKind::RadioButton, kRadio, 65, 66, 48, 10, "RadioSecond", "RadioSecond",
      "Second"},
-    {9010, ControlKind::ComboBox, kDropList, 130, 40, 70, 80, "CmbList", "", ""},
+    {9010, ControlKind::ComboBox, kDropList | kWsGroup, 130, 40, 70, 80, "CmbList", "", ""},
     {9011, ControlKind::ComboBox, kDropDown, 130, 58, 70, 80, "CmbEdit", "", ""},
     {9012, ControlKind::IpAddress, kIpAddress, 130, 76, 70, 12, "EditAddress", "", ""},
     {9013, ControlKind::TimePicker, kTimePicker, 130, 94, 70, 12, "DateTimePickerStart", "", ""},

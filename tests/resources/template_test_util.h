@@ -1,0 +1,74 @@
+// Helpers for walking the dialog template tables in tests.
+#pragma once
+
+#include <cstddef>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "resources/control_styles.h"
+#include "resources/dialog_template.h"
+
+namespace vela::resources::testing {
+
+inline std::vector<const DialogTemplate*> AllTemplates() {
+    std::vector<const DialogTemplate*> all;
+    for (size_t i = 0; i < DialogTemplateCount(); ++i) all.push_back(&DialogTemplateAt(i));
+    return all;
+}
+
+inline const DialogTemplate& Template(int id) {
+    static const DialogTemplate kMissing = {0, 0, 0, 0, 0, 0, "", nullptr, 0};
+    const DialogTemplate* dialog = FindDialogTemplate(id);
+    return dialog != nullptr ? *dialog : kMissing;
+}
+
+inline std::vector<ControlTemplate> Controls(const DialogTemplate& dialog) {
+    return std::vector<ControlTemplate>(dialog.controls, dialog.controls + dialog.controlCount);
+}
+
+inline const ControlTemplate* FindByKey(const DialogTemplate& dialog, const std::string& key) {
+    for (size_t i = 0; i < dialog.controlCount; ++i) {
+        if (key == dialog.controls[i].key) return &dialog.controls[i];
+    }
+    return nullptr;
+}
+
+inline size_t CountIf(const DialogTemplate& dialog,
+                      const std::function<bool(const ControlTemplate&)>& predicate) {
+    size_t count = 0;
+    for (size_t i = 0; i < dialog.controlCount; ++i) {
+        if (predicate(dialog.controls[i])) ++count;
+    }
+    return count;
+}
+
+inline size_t CountKind(const DialogTemplate& dialog, ControlKind kind) {
+    return CountIf(dialog, [kind](const ControlTemplate& c) { return c.kind == kind; });
+}
+
+inline bool HasStyle(const ControlTemplate& control, uint32_t bits) {
+    return (control.style & bits) == bits;
+}
+
+inline bool IsSkinButton(const ControlTemplate& control) {
+    return control.kind == ControlKind::PushButton && (control.style & kBsTypeMask) == kBsOwnerDraw;
+}
+
+inline bool IsDropDownList(const ControlTemplate& control) {
+    return control.kind == ControlKind::ComboBox &&
+           (control.style & kCbsTypeMask) == kCbsDropDownList;
+}
+
+inline bool IsDropDownWithEdit(const ControlTemplate& control) {
+    return control.kind == ControlKind::ComboBox && (control.style & kCbsTypeMask) == kCbsDropDown;
+}
+
+// The part of a control that covers the dialog: a combo box only shows its field when closed.
+inline int VisibleHeight(const ControlTemplate& control) {
+    return control.kind == ControlKind::ComboBox && control.cy > kComboFieldHeight
+               ? kComboFieldHeight
+               : control.cy;
+}
+
+}  // namespace vela::resources::testing
