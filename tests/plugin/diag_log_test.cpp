@@ -1,0 +1,173 @@
+// The diagnostic log on real files: switching, append banner, line format, the 4096-character
+// cut, the wrap near 5 MiB and whole lines from concurrent writers.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <regex>
+#include <sstream>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "platform/diag_log.h"
+#include "tests/plugin/temp_folder.h"
+
+namespace {
+
+using vela::platform::CDiagLog;
+using vela::testing::ReadWholeFile;
+using vela::testing::TempFolder;
+
+constexpr size_t kStampLength = 9;  // "HH:MM:SS\t"
+const std::string kBanner = "\r\n\r\n\r\nNEW WRITE BEGIN\r\n";
+
+class DiagLogTest : public ::testing::Test {
+  protected:
+    void OpenWith(const std::string& settings) {
+        log.Open(logPath, folder.Write("SysPara.ini", settings));
+    }
+    // The lines of the file without their time stamps; each must have one.
+    std::vector<std::string> Messages() {
+        std::vector<std::string> messages;
+        std::string text = ReadWholeFile(logPath);
+        const std::regex stamp("^[0-2][0-9]:[0-5][0-9]:[0-5][0-9]\t");
+        size_t start = 0;
+        for (size_t end; (end = text.find("\r\n", start)) != std::string::npos; start = end + 2) {
+            std::string line = text.substr(start, end - start);
+            EXPECT_TRUE(std::regex_search(line, stamp)) << line;
+            messages.push_back(line.size() >= kStampLength ? line.substr(kStampLength) : line);
+        }
+        EXPECT_EQ(start, text.size()) << "the file ends with a whole line";
+        return messages;
+    }
+
+    TempFolder folder;
+    std::string logPath = folder.Child("VelaSetupDll.txt");
+    CDiagLog log;
+};
+
+TEST_F(DiagLogTest, OffWithoutToFileAndCreatesNoFile) {
+    for (const char* settings :
+         {"", "[OutputInfoToFile]\r\nToFile=0\r\n", "[OutputInfoToFile]\r\nOverride=1\r\n"}) {
+        OpenWith(settings);
+        log.Write("hello %d", 1);
+        EXPECT_FALSE(log.IsOpen());
+        EXPECT_FALSE(std::filesystem::exists(logPath)) << settings;
+    }
+}
+
+TEST_F(DiagLogTest, WritesTimeStampedLinesWithCrLf) {
+    OpenWith("[OutputInfoToFile]\r\nToFile=1\r\n");
+    log.Write("CVelaDVSManager::InitServer() Result: %d\n", 1);
+    log.Write("H264_DVR_Login() Fail, Error Code : %d", -11300);
+    std::vector<std::string> expected = {"CVelaDVSManager::InitServer() Result: 1\n",
+                                         "H264_DVR_Login() Fail, Error Code : -11300"};
+    EXPECT_EQ(Messages(), expected);
+}
+
+TEST_F(DiagLogTest, OverrideTruncatesAnOldLogByDefault) {
+    folder.Write("VelaSetupDll.txt", "old text\r\n");
+    OpenWith("[OutputInfoToFile]\r\nToFile=1\r\n");
+    log.Write("new");
+    EXPECT_EQ(Messages(), std::vector<std::string>{"new"});
+}
+
+TEST_F(DiagLogTest, AppendWritesTheBannerAfterOldText) {
+    folder.Write("VelaSetupDll.txt", "old text\r\n");
+    OpenWith("[OutputInfoToFile]\r\nToFile=1\r\nOverride=0\r\n");
+    log.Write("new");
+    std::string text = ReadWholeFile(logPath);
+    const std::string head = "old text\r\n" + kBanner;
+    ASSERT_EQ(text.substr(0, head.size()), head);
+    EXPECT_EQ(text.substr(head.size() + kStampLength), "new\r\n");
+}
+
+TEST_F(DiagLogTest, AppendToAMissingOrEmptyFileHasNoBanner) {
+    OpenWith("[OutputInfoToFile]\r\nToFile=1\r\nOverride=0\r\n");
+    log.Write("first");
+    EXPECT_EQ(Messages(), std::vector<std::string>{"first"});
+}
+
+TEST_F(DiagLogTest, LongMessageIsCutAt4096Characters) {
+    OpenWith("[OutputInfoToFile]\r\nToFile=1\r\n");
+    std::string message(5000, 'm');
+    message[4095] = 'L';
+    log.Write("%s", message.c_str());
+    std::vector<std::string> messages = Messages();
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0], message.substr(0, CDiagLog::kMessageCapacity));
+}
+
+TEST_F(DiagLogTest, WrapsToTheStartKeepingTheFileSize) {
+    // An old log already at the limit: the first new line wraps.
+    std::string old(CDiagLog::kWrapSize, 'o');
+    folder.Write("VelaSetupDll.txt", old);
+    OpenWith("[OutputInfoToFile]\r\nToFile=1\r\nOverride=0\r\n");
+    const auto size = std::filesystem::file_size(logPath);
+    EXPECT_EQ(size, old.size() + kBanner.size());
+
+    log.Write("after wrap");
+    std::string text = ReadWholeFile(logPath);
+    EXPECT_EQ(text.size(), size);
+    const std::string notice = CDiagLog::kWrapNotice;
+    ASSERT_EQ(notice.size(), 52u);
+    EXPECT_EQ(text.substr(0, notice.size()), notice);
+    EXPECT_EQ(text.substr(notice.size() + kStampLength, 12), "after wrap\r\n");
+    EXPECT_EQ(text[notice.size() + kStampLength + 12], 'o') << "older text stays behind";
+}
+
+TEST_F(DiagLogTest, CountedWritesWrapOnceTheLimitIsReached) {
+    OpenWith("[OutputInfoToFile]\r\nToFile=1\r\n");
+    const std::string message(CDiagLog::kMessageCapacity, 'x');
+    const size_t lineLength = kStampLength + message.size() + 2;
+    const size_t linesToLimit = (CDiagLog::kWrapSize + lineLength - 1) / lineLength;
+    for (size_t i = 0; i < linesToLimit; ++i) log.Write("%s", message.c_str());
+    const auto full = std::filesystem::file_size(logPath);
+    EXPECT_EQ(full, linesToLimit * lineLength);
+
+    log.Write("wrapped");
+    EXPECT_EQ(std::filesystem::file_size(logPath), full);
+    std::string head = ReadWholeFile(logPath).substr(0, 52 + kStampLength + 9);
+    EXPECT_EQ(head.substr(0, 52), CDiagLog::kWrapNotice);
+    EXPECT_EQ(head.substr(52 + kStampLength), "wrapped\r\n");
+}
+
+TEST_F(DiagLogTest, ConcurrentWritersProduceWholeLines) {
+    OpenWith("[OutputInfoToFile]\r\nToFile=1\r\n");
+    constexpr int kThreads = 4;
+    constexpr int kLines = 300;
+    std::vector<std::thread> writers;
+    for (int t = 0; t < kThreads; ++t) {
+        writers.emplace_back([this, t] {
+            for (int i = 0; i < kLines; ++i) log.Write("writer %d line %d %s", t, i, "payload");
+        });
+    }
+    for (auto& writer : writers) writer.join();
+
+    std::vector<std::vector<int>> seen(kThreads);
+    for (const std::string& message : Messages()) {
+        int t = -1, i = -1;
+        char payload[16] = {};
+        ASSERT_EQ(std::sscanf(message.c_str(), "writer %d line %d %15s", &t, &i, payload), 3)
+            << message;
+        ASSERT_TRUE(t >= 0 && t < kThreads);
+        EXPECT_STREQ(payload, "payload");
+        seen[t].push_back(i);
+    }
+    for (int t = 0; t < kThreads; ++t) {
+        ASSERT_EQ(seen[t].size(), static_cast<size_t>(kLines));
+        for (int i = 0; i < kLines; ++i) EXPECT_EQ(seen[t][i], i) << "writer " << t;
+    }
+}
+
+TEST_F(DiagLogTest, ReopeningFollowsTheNewSettings) {
+    OpenWith("[OutputInfoToFile]\r\nToFile=1\r\n");
+    log.Write("one");
+    OpenWith("[OutputInfoToFile]\r\nToFile=0\r\n");
+    log.Write("two");
+    EXPECT_FALSE(log.IsOpen());
+    EXPECT_EQ(Messages(), std::vector<std::string>{"one"});
+}
+
+}  // namespace

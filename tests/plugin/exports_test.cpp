@@ -1,0 +1,198 @@
+// The seven exports as a host calls them, with the host folder being this program's folder
+// and NetSDK replaced by a recording fake.
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "pages/ptz/preset_file.h"
+#include "platform/bytes.h"
+#include "platform/kernel.h"
+#include "plugin/VelaSetupDll.h"
+#include "plugin/vela_dvs_config.h"
+#include "plugin/vela_dvs_manager.h"
+#include "tests/plugin/recording_netsdk.h"
+
+namespace {
+
+namespace si = vela_setup::server_info;
+using vela::testing::RecordingNetSdk;
+
+class ExportsTest : public ::testing::Test {
+  protected:
+    void TearDown() override {
+        while (UnInit() == 1) {
+        }
+    }
+    int32_t Setup(const char* password, const char* address = "Office") {
+        return SetupServer(address, "127.0.0.1", 34567, "admin", password, 0, "", 0);
+    }
+
+    RecordingNetSdk sdk;
+};
+
+TEST_F(ExportsTest, EveryExportBeforeInitAnswersZeroAndTouchesNothing) {
+    char address[64] = "unchanged";
+    uint8_t record[si::kSize] = {};
+    std::vector<uint8_t> presets(vela_setup::preset_info::kSize * 128);
+    uint8_t items[vela_setup::plan_item::kSize * 32] = {};
+    int32_t count = 128, speed = -7, home = -7, homeTime = -7;
+
+    EXPECT_EQ(UnInit(), 0);
+    EXPECT_EQ(Setup("right"), 0);
+    EXPECT_EQ(GetServerInfo(address, record), 0);
+    EXPECT_EQ(ReadPresetInfo("Office", 0, presets.data(), &count, &speed), 0);
+    EXPECT_EQ(ReadPresetPlan("Office", 0, items, &count, &home, &homeTime), 0);
+    EXPECT_EQ(SetMotionAlarmState(0, 0, 1), 0);
+
+    EXPECT_TRUE(sdk.calls.empty());
+    EXPECT_STREQ(address, "unchanged");
+    EXPECT_EQ(count, 128);
+    EXPECT_EQ(speed, -7);
+    EXPECT_EQ(home, -7);
+}
+
+TEST_F(ExportsTest, InitTwiceBuildsOneRootObjectAndUnInitEndsIt) {
+    ASSERT_EQ(Init(1, 2, 3), 1);
+    auto* root = vela::plugin::g_pDVSConfig;
+    ASSERT_NE(root, nullptr);
+    EXPECT_EQ(Init(4, 5, 6), 1);
+    EXPECT_EQ(vela::plugin::g_pDVSConfig, root);
+    EXPECT_EQ(sdk.Count("SetConnectTime(6000,1)"), 1u);
+
+    EXPECT_EQ(UnInit(), 1);
+    EXPECT_EQ(vela::plugin::g_pDVSConfig, nullptr);
+    EXPECT_EQ(vela::plugin::g_pDVSManager, nullptr);
+    EXPECT_EQ(UnInit(), 0);
+    EXPECT_EQ(sdk.Count("Cleanup"), 1u);
+
+    // A new cycle repeats the whole start-up.
+    ASSERT_EQ(Init(0, 0, 0), 1);
+    EXPECT_EQ(sdk.Count("SetConnectTime(6000,1)"), 2u);
+    EXPECT_TRUE(std::filesystem::is_directory(
+        vela::platform::JoinPath(vela::platform::HostFolder(), "DVSYTFILE")));
+}
+
+TEST_F(ExportsTest, GetServerInfoNeedsAnEarlierSetupServer) {
+    ASSERT_EQ(Init(0, 0, 0), 1);
+    char address[64] = {};
+    uint8_t record[si::kSize] = {};
+    EXPECT_EQ(GetServerInfo(address, record), 0);
+}
+
+TEST_F(ExportsTest, SuccessfulLoginAnswersTheSavedFlagAndReportsTheConnection) {
+    ASSERT_EQ(Init(0, 0, 0), 1);
+    EXPECT_EQ(Setup("right"), 0);  // logged in; no Save was pressed
+    EXPECT_EQ(sdk.Count("Login(127.0.0.1,34567,admin,right)"), 1u);
+
+    vela::plugin::g_pDVSManager->SetSaved(1);
+    EXPECT_EQ(Setup("right"), 1);
+    EXPECT_EQ(Setup("right"), 1) << "the flag is never reset after Init";
+
+    char address[64] = {};
+    uint8_t record[si::kSize] = {};
+    ASSERT_EQ(GetServerInfo(address, record), 1);
+    EXPECT_STREQ(address, "Office");
+    EXPECT_EQ(vela::ReadText(record, si::kAddress, si::kAddressWidth), "Office");
+    EXPECT_EQ(vela::ReadText(record, si::kLoginAddress, si::kLoginAddressWidth), "127.0.0.1");
+    EXPECT_EQ(vela::ReadU16(record, si::kPort), 34567);
+    EXPECT_EQ(vela::ReadText(record, si::kUser, si::kUserWidth), "admin");
+    EXPECT_EQ(vela::ReadText(record, si::kPassword, si::kPasswordWidth), "right");
+}
+
+TEST_F(ExportsTest, WrongPasswordAnswersZeroYetKeepsTheAttemptedData) {
+    ASSERT_EQ(Init(0, 0, 0), 1);
+    EXPECT_EQ(Setup("wrong"), 0);
+    char address[64] = {};
+    uint8_t record[si::kSize] = {};
+    ASSERT_EQ(GetServerInfo(address, record), 1);
+    EXPECT_STREQ(address, "Office");
+    EXPECT_EQ(vela::ReadText(record, si::kUser, si::kUserWidth), "admin");
+    EXPECT_EQ(vela::ReadText(record, si::kPassword, si::kPasswordWidth), "wrong");
+}
+
+TEST_F(ExportsTest, LongPasswordIsCutInsideItsFieldNeverPastTheRecord) {
+    ASSERT_EQ(Init(0, 0, 0), 1);
+    const std::string password(40, 'p');
+    sdk.acceptedPassword = password;
+    ASSERT_EQ(Setup(password.c_str()), 0);
+
+    constexpr uint8_t kGuard = 0xCC;
+    std::vector<uint8_t> record(si::kSize + 16, kGuard);
+    char address[64] = {};
+    ASSERT_EQ(GetServerInfo(address, record.data()), 1);
+    EXPECT_EQ(vela::ReadText(record.data(), si::kPassword, si::kPasswordWidth),
+              std::string(si::kPasswordWidth - 1, 'p'));
+    EXPECT_EQ(record[si::kSize - 1], 0);
+    for (size_t i = si::kSize; i < record.size(); ++i) EXPECT_EQ(record[i], kGuard) << i;
+}
+
+TEST_F(ExportsTest, SecondSetupServerLogsTheFirstConnectionOutBeforeLoggingIn) {
+    ASSERT_EQ(Init(0, 0, 0), 1);
+    Setup("right", "First");
+    Setup("right", "Second");
+    int firstLogout = sdk.IndexOf("Logout(100)");
+    ASSERT_GE(firstLogout, 0);
+    std::vector<int> logins;
+    for (size_t i = 0; i < sdk.calls.size(); ++i) {
+        if (sdk.calls[i].rfind("Login(", 0) == 0) logins.push_back(static_cast<int>(i));
+    }
+    ASSERT_EQ(logins.size(), 2u);
+    EXPECT_LT(logins[0], firstLogout);
+    EXPECT_LT(firstLogout, logins[1]);
+
+    char address[64] = {};
+    uint8_t record[si::kSize] = {};
+    ASSERT_EQ(GetServerInfo(address, record), 1);
+    EXPECT_STREQ(address, "Second");
+}
+
+TEST_F(ExportsTest, UnInitLogsOutThenShutsNetSdkDown) {
+    ASSERT_EQ(Init(0, 0, 0), 1);
+    Setup("right");
+    sdk.calls.clear();
+    ASSERT_EQ(UnInit(), 1);
+    ASSERT_EQ(sdk.calls.size(), 2u);
+    EXPECT_EQ(sdk.calls[0], "Logout(100)");
+    EXPECT_EQ(sdk.calls[1], "Cleanup");
+}
+
+TEST_F(ExportsTest, MotionAlarmStateWithoutConsoleAnswersZero) {
+    ASSERT_EQ(Init(0, 0, 0), 1);
+    EXPECT_EQ(SetMotionAlarmState(0, 0, 1), 0);
+}
+
+TEST_F(ExportsTest, PresetReadersUseThePresetFolderBesideTheHost) {
+    namespace ptz = vela::ptz;
+    ASSERT_EQ(Init(0, 0, 0), 1);
+    const std::string address = "exports_test_device";
+    std::vector<uint8_t> file(ptz::kFileHeaderSize + ptz::preset_image::kSize, 0);
+    std::memset(file.data(), ptz::kFileHeaderByte, ptz::kFileHeaderSize);
+    uint8_t* image = file.data() + ptz::kFileHeaderSize;
+    size_t preset = ptz::preset_image::PresetOffset(3, 0);
+    vela::WriteI32(image, preset + ptz::preset_record::kUsed, 1);
+    vela::WriteI32(image, preset + ptz::preset_record::kNumber, 1);
+    vela::WriteI32(image, ptz::preset_image::SpeedOffset(3), 200);
+    std::string path = ptz::PresetFilePath(vela::plugin::g_pDVSManager->PresetFolder(), address);
+    {
+        std::FILE* out = std::fopen(path.c_str(), "wb");
+        ASSERT_NE(out, nullptr);
+        std::fwrite(file.data(), 1, file.size(), out);
+        std::fclose(out);
+    }
+    std::vector<uint8_t> records(vela_setup::preset_info::kSize * 128);
+    int32_t count = 128, speed = 0;
+    EXPECT_EQ(ReadPresetInfo(address.c_str(), 3, records.data(), &count, &speed), 1);
+    EXPECT_EQ(count, 1);
+    EXPECT_EQ(speed, 200);
+    uint8_t items[vela_setup::plan_item::kSize * 32];
+    int32_t home = -1, homeTime = -1;
+    count = 32;
+    EXPECT_EQ(ReadPresetPlan(address.c_str(), 3, items, &count, &home, &homeTime), 1);
+    EXPECT_EQ(count, 0);
+    std::remove(path.c_str());
+}
+
+}  // namespace

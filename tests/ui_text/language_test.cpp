@@ -1,0 +1,128 @@
+// Language folder selection and the text lookup with its fixed capacities.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "platform/kernel.h"
+#include "tests/plugin/temp_folder.h"
+#include "ui/text_resources.h"
+
+namespace {
+
+using vela::testing::TempFolder;
+using vela::ui::ResourcePaths;
+
+class LanguageTest : public ::testing::Test {
+  protected:
+    std::string Folder(const std::string& name) const {
+        return host.Path() + vela::platform::PathSeparator() + name;
+    }
+    void SetLanguage(const std::string& code) {
+        host.Write("SysPara.ini", "[system]\r\nLanguage=" + code + "\r\n");
+    }
+    void AddLanguage(const std::string& name) { host.Write(name + "/dvsconfig/x.ini", ""); }
+
+    TempFolder host;
+    ResourcePaths paths;
+};
+
+TEST_F(LanguageTest, ListedCodeWithItsFolderSelectsIt) {
+    AddLanguage("English");
+    AddLanguage("Chinese");
+    SetLanguage("2052");
+    EXPECT_EQ(vela::ui::SelectLanguageFolder(host.Path(), paths), 1);
+    EXPECT_EQ(paths.languageFolder, Folder("Chinese"));
+    EXPECT_EQ(paths.hostFolder, host.Path());
+    EXPECT_EQ(paths.systemSettingsFile, Folder("SysPara.ini"));
+
+    vela::ui::ComposeResourceFiles(paths);
+    const char sep = vela::platform::PathSeparator();
+    const std::string skin = Folder("Chinese") + sep + "dvsconfig" + sep;
+    EXPECT_EQ(paths.languageFolder, skin);
+    EXPECT_EQ(paths.textResFile, skin + "VelaSetupDllTextRes.ini");
+    EXPECT_EQ(paths.controlPosFile, skin + "VelaSetupDllControlPos.ini");
+    EXPECT_EQ(paths.staticButtonTextFile, skin + "VelaSetupDllStaticButtonText.ini");
+}
+
+TEST_F(LanguageTest, UnlistedCodeSelectsEnglish) {
+    AddLanguage("English");
+    AddLanguage("Japanese");
+    SetLanguage("1041");  // a Windows locale number, not one of ours
+    EXPECT_EQ(vela::ui::SelectLanguageFolder(host.Path(), paths), 1);
+    EXPECT_EQ(paths.languageFolder, Folder("English"));
+}
+
+TEST_F(LanguageTest, MissingLanguageFolderFallsBackToEnglish) {
+    AddLanguage("English");
+    SetLanguage("1097");
+    EXPECT_EQ(vela::ui::SelectLanguageFolder(host.Path(), paths), 1);
+    EXPECT_EQ(paths.languageFolder, Folder("English"));
+}
+
+TEST_F(LanguageTest, MissingEnglishTooStillSelectsEnglishAndAnswersZero) {
+    SetLanguage("1097");
+    EXPECT_EQ(vela::ui::SelectLanguageFolder(host.Path(), paths), 0);
+    EXPECT_EQ(paths.languageFolder, Folder("English"));
+    vela::ui::ComposeResourceFiles(paths);
+    EXPECT_EQ(vela::ui::ReadIniText(paths.textResFile, "DVSInfo", "NoPreRecord", "No preRec",
+                                    vela::ui::kListEntryCapacity),
+              "No preRec");
+}
+
+TEST_F(LanguageTest, NoSettingsFileMeansEnglish) {
+    AddLanguage("English");
+    AddLanguage("German");
+    EXPECT_EQ(vela::ui::SelectLanguageFolder(host.Path(), paths), 1);
+    EXPECT_EQ(paths.languageFolder, Folder("English"));
+}
+
+TEST_F(LanguageTest, AFileIsNotALanguageFolder) {
+    AddLanguage("English");
+    host.Write("Korea", "not a folder");
+    SetLanguage("1096");
+    EXPECT_EQ(vela::ui::SelectLanguageFolder(host.Path(), paths), 1);
+    EXPECT_EQ(paths.languageFolder, Folder("English"));
+}
+
+TEST(LanguageTable, CodesAreThisSystemsOwnNumbering) {
+    const std::pair<int, const char*> table[] = {
+        {918, "German"},   {936, "English"},   {968, "French"},   {972, "Spanish"},
+        {978, "Italian"},  {988, "Portugal"},  {998, "Dutch"},    {1012, "Hebrew"},
+        {1032, "Greek"},   {1048, "Russian"},  {1096, "Korea"},   {1097, "Japanese"},
+        {1512, "Turkish"}, {2051, "TChinese"}, {2052, "Chinese"},
+    };
+    for (const auto& [code, folder] : table) {
+        EXPECT_STREQ(vela::ui::LanguageFolderName(code), folder) << code;
+    }
+    for (int code : {0, -1, 1041, 1252, 2053, 1033}) {
+        EXPECT_STREQ(vela::ui::LanguageFolderName(code), "English") << code;
+    }
+}
+
+class ReadIniTextTest : public ::testing::Test {
+  protected:
+    TempFolder folder;
+    std::string file = folder.Write("TextRes.ini", "[DVSInfo]\r\nLong=" + std::string(300, 'c') +
+                                                       "\r\nEmpty=\r\n" +
+                                                       "Entry=" + std::string(70, 'e') + "\r\n");
+};
+
+TEST_F(ReadIniTextTest, EachCapacityCutsToOneLessByte) {
+    using namespace vela::ui;
+    EXPECT_EQ(ReadIniText(file, "DVSInfo", "Long", "", kCaptionCapacity), std::string(259, 'c'));
+    EXPECT_EQ(ReadIniText(file, "DVSInfo", "Long", "", kMessageCapacity), std::string(99, 'c'));
+    EXPECT_EQ(ReadIniText(file, "DVSInfo", "Entry", "", kListEntryCapacity), std::string(63, 'e'));
+    EXPECT_EQ(ReadIniText(file, "DVSInfo", "Long", "", kColumnHeadingCapacity),
+              std::string(19, 'c'));
+}
+
+TEST_F(ReadIniTextTest, EmptyValueIsBlankAndAbsentKeyGivesTheDefault) {
+    using namespace vela::ui;
+    EXPECT_EQ(ReadIniText(file, "DVSInfo", "Empty", "dflt", kCaptionCapacity), "");
+    EXPECT_EQ(ReadIniText(file, "DVSInfo", "NoPreRecord", "No preRec", kListEntryCapacity),
+              "No preRec");
+    EXPECT_EQ(ReadIniText(file, "Other", "Long", "", kCaptionCapacity), "");
+    EXPECT_EQ(ReadIniText(folder.Child("missing.ini"), "DVSInfo", "Long", "x", 260), "x");
+}
+
+}  // namespace
