@@ -1,0 +1,88 @@
+// Loopback listener and accepted connections (Linux build).
+#include <arpa/inet.h>
+#include <netinet/in.h>
+#include <netinet/tcp.h>
+#include <poll.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+#include "platform/net_server.h"
+
+namespace vela::platform {
+
+namespace {
+
+class AcceptedSocket : public TcpSocket {
+  public:
+    explicit AcceptedSocket(int fd) : fd_(fd) {}
+    ~AcceptedSocket() override { close(fd_); }
+
+    bool Send(const void* data, size_t length) override {
+        const auto* bytes = static_cast<const char*>(data);
+        while (length > 0) {
+            ssize_t sent = send(fd_, bytes, length, MSG_NOSIGNAL);
+            if (sent <= 0) return false;
+            bytes += sent;
+            length -= static_cast<size_t>(sent);
+        }
+        return true;
+    }
+
+    int WaitReadable(uint32_t timeoutMs) override {
+        pollfd entry{fd_, POLLIN, 0};
+        int ready = poll(&entry, 1, static_cast<int>(timeoutMs));
+        return ready < 0 ? -1 : (ready == 0 ? 0 : 1);
+    }
+
+    int Receive(void* buffer, size_t capacity) override {
+        ssize_t got = recv(fd_, buffer, capacity, 0);
+        return got < 0 ? -1 : static_cast<int>(got);
+    }
+
+  private:
+    int fd_;
+};
+
+class PosixListener : public TcpListener {
+  public:
+    PosixListener(int fd, uint16_t port) : fd_(fd), port_(port) {}
+    ~PosixListener() override { close(fd_); }
+    uint16_t Port() const override { return port_; }
+
+    std::unique_ptr<TcpSocket> Accept(uint32_t timeoutMs) override {
+        pollfd entry{fd_, POLLIN, 0};
+        if (poll(&entry, 1, static_cast<int>(timeoutMs)) <= 0) return nullptr;
+        int client = accept(fd_, nullptr, nullptr);
+        if (client < 0) return nullptr;
+        int on = 1;  // replies are small and latency matters more than packing
+        setsockopt(client, IPPROTO_TCP, TCP_NODELAY, &on, sizeof(on));
+        return std::make_unique<AcceptedSocket>(client);
+    }
+
+  private:
+    int fd_;
+    uint16_t port_;
+};
+
+}  // namespace
+
+std::unique_ptr<TcpListener> ListenLoopback(uint16_t port) {
+    int fd = socket(AF_INET, SOCK_STREAM, 0);
+    if (fd < 0) return nullptr;
+    int on = 1;
+    setsockopt(fd, SOL_SOCKET, SO_REUSEADDR, &on, sizeof(on));
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_port = htons(port);
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    socklen_t length = sizeof(address);
+    if (bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof(address)) != 0 ||
+        listen(fd, 16) != 0 ||
+        getsockname(fd, reinterpret_cast<sockaddr*>(&address), &length) != 0) {
+        close(fd);
+        return nullptr;
+    }
+    return std::make_unique<PosixListener>(fd, ntohs(address.sin_port));
+}
+
+}  // namespace vela::platform

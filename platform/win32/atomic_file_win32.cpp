@@ -1,0 +1,53 @@
+// Atomic file replacement (Windows build).
+#include <windows.h>
+
+#include <cstdio>
+
+#include "platform/atomic_file.h"
+
+namespace vela::platform {
+
+bool ReplaceFileAtomically(const std::string& path, const void* data, size_t size) {
+    std::string temporary = path + ".tmp";
+    HANDLE file = CreateFileA(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return false;
+    const auto* bytes = static_cast<const char*>(data);
+    size_t left = size;
+    while (left > 0) {
+        DWORD chunk = left > 0x10000000 ? 0x10000000 : static_cast<DWORD>(left);
+        DWORD written = 0;
+        if (!WriteFile(file, bytes, chunk, &written, nullptr) || written == 0) break;
+        bytes += written;
+        left -= written;
+    }
+    bool ok = left == 0 && FlushFileBuffers(file);
+    ok = CloseHandle(file) && ok;
+    if (!ok || !MoveFileExA(temporary.c_str(), path.c_str(),
+                            MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+        DeleteFileA(temporary.c_str());
+        return false;
+    }
+    return true;
+}
+
+bool ReadWholeFile(const std::string& path, size_t maxSize, std::vector<uint8_t>* contents) {
+    FILE* file = std::fopen(path.c_str(), "rb");
+    if (!file) return false;
+    contents->clear();
+    uint8_t chunk[16384];
+    size_t got = 0;
+    bool ok = true;
+    while ((got = std::fread(chunk, 1, sizeof(chunk), file)) > 0) {
+        if (contents->size() + got > maxSize) {
+            ok = false;
+            break;
+        }
+        contents->insert(contents->end(), chunk, chunk + got);
+    }
+    ok = ok && !std::ferror(file);
+    std::fclose(file);
+    return ok;
+}
+
+}  // namespace vela::platform
