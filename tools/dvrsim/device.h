@@ -1,0 +1,86 @@
+// The simulated device's model: login check, records with their channel rules, the clock,
+// PTZ state shown in the picture, firmware upgrade, faults. Every stored record is written to
+// the state file before the store is answered. Thread-safe: each connection thread, the
+// HTTP thread and the control commands call it concurrently.
+#pragma once
+
+#include <cstdint>
+#include <map>
+#include <mutex>
+#include <string>
+#include <vector>
+
+#include "tools/dvrsim/device_shape.h"
+#include "tools/dvrsim/faults.h"
+#include "tools/dvrsim/state_file.h"
+
+namespace vela::dvrsim {
+
+struct DeviceOptions {
+    DeviceShape shape;
+    std::string user = "admin";
+    std::string password;
+    std::string statePath = "dvrsim-state.bin";
+    Faults faults;
+};
+
+class Device {
+  public:
+    explicit Device(DeviceOptions options);
+
+    // Loads the state file. False when it exists but is unreadable or malformed: the device
+    // then runs from the factory state, and the next store replaces the file.
+    bool Load();
+
+    const DeviceShape& shape() const { return options_.shape; }
+    // kOk, or kErrBadUser / kErrBadPassword.
+    int32_t CheckLogin(const std::string& user, const std::string& password) const;
+    std::vector<uint8_t> DeviceInfo() const;
+
+    // Reads a record (channel -1: the whole record; 0.. : one slot of an array; single
+    // records take 0 or -1) into out: kOk or an error.
+    int32_t Read(int command, int channel, uint32_t capacity, std::vector<uint8_t>* out);
+    // Stores exactly one block (or a whole array with channel -1): kOk, kNeedsReboot, or an
+    // error with nothing changed.
+    int32_t Store(int command, int channel, const uint8_t* data, size_t size);
+
+    int32_t PtzMotion(int channel, int command, int stop, int speed);
+    int32_t PtzPreset(int channel, int command, int preset);
+    // The overlay line of a channel's picture: its number and the last PTZ command.
+    std::string Overlay(int channel) const;
+
+    int32_t BeginUpgrade(uint32_t size);
+    // Bytes received so far, or an error (no upgrade begun, more than announced).
+    int32_t UpgradeData(const uint8_t* data, size_t size);
+    // kOk when the received image is whole and intact (the new version is kept).
+    int32_t FinishUpgrade();
+    std::string Version() const;
+
+    Faults faults() const;
+    bool ApplyFault(const std::string& line, std::string* reason);
+
+    // A few lines about the device for the status page.
+    std::string Summary() const;
+    uint32_t storesAccepted() const;
+
+  private:
+    const std::vector<uint8_t>& Record(int command);  // lazily built from the defaults
+    int SlotBoundOf(int command) const;
+    void FillClock(std::vector<uint8_t>* system) const;
+    void TakeClock(const uint8_t* system);
+    bool Persist();
+
+    DeviceOptions options_;
+    mutable std::mutex mutex_;
+    DeviceState stored_;  // what the state file holds
+    std::map<int, std::vector<uint8_t>> records_;
+    std::string version_ = kFactoryVersion;
+    long long clockOffsetSeconds_ = 0;
+    std::string overlay_[kMaxChannels];
+    std::vector<uint8_t> upgrade_;
+    uint32_t upgradeExpected_ = 0;
+    bool upgrading_ = false;
+    uint32_t storesAccepted_ = 0;
+};
+
+}  // namespace vela::dvrsim

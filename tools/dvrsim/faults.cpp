@@ -1,0 +1,52 @@
+#include "tools/dvrsim/faults.h"
+
+#include <sstream>
+
+namespace vela::dvrsim {
+
+namespace {
+constexpr int kMaxDelayMs = 60000;
+}
+
+bool ApplyFaultCommand(const std::string& line, Faults* faults, std::string* reason) {
+    std::istringstream in(line);
+    std::string name;
+    in >> name;
+    if (name == "clear") {
+        *faults = Faults();
+        return true;
+    }
+    long value = 0;
+    if (!(in >> value)) {
+        *reason = "expected: " + name + " NUMBER";
+        return false;
+    }
+    if (name == "refuse-store") {
+        faults->refuseStore.insert(static_cast<int>(value));
+    } else if (name == "needs-reboot") {
+        faults->needsReboot.insert(static_cast<int>(value));
+    } else if (name == "drop-after" && value >= 0) {
+        faults->dropAfter = static_cast<int>(value);
+    } else if (name == "delay" && value >= 0 && value <= kMaxDelayMs) {
+        faults->delayMs = static_cast<int>(value);
+    } else if (name == "silent") {
+        faults->silent = value != 0;
+    } else {
+        *reason = "unknown fault or value: " + line;
+        return false;
+    }
+    return true;
+}
+
+std::string DescribeFaults(const Faults& faults) {
+    std::ostringstream out;
+    for (int command : faults.refuseStore) out << "refuse-store " << command << "; ";
+    for (int command : faults.needsReboot) out << "needs-reboot " << command << "; ";
+    if (faults.dropAfter) out << "drop-after " << faults.dropAfter << "; ";
+    if (faults.delayMs) out << "delay " << faults.delayMs << "; ";
+    if (faults.silent) out << "silent; ";
+    std::string text = out.str();
+    return text.empty() ? "none" : text.substr(0, text.size() - 2);
+}
+
+}  // namespace vela::dvrsim
