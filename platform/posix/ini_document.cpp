@@ -42,13 +42,11 @@ std::string QueryName(const std::string& name) {
     return Fold(begin, end);
 }
 
-// The end of the line that starts at begin: a line feed ends a line; a file without any
-// further line feed is split at carriage returns instead.
+// The end of the line that starts at begin: a carriage return or a line feed ends a line
+// (lone ones too), so CR LF, LF and CR files read alike.
 const char* LineEnd(const char* begin, const char* end) {
-    size_t rest = static_cast<size_t>(end - begin);
-    const void* stop = std::memchr(begin, '\n', rest);
-    if (!stop) stop = std::memchr(begin, '\r', rest);
-    return stop ? static_cast<const char*>(stop) + 1 : end;
+    while (begin < end && *begin != '\n' && *begin != '\r') ++begin;
+    return begin < end ? begin + 1 : end;
 }
 
 }  // namespace
@@ -76,7 +74,10 @@ Document Document::Parse(const char* data, size_t size) {
             const char* close = stop - 1;
             while (close > begin && *close != ']') --close;
             if (close > begin) {
-                std::string name = Fold(begin + 1, CutAtZero(begin + 1, close));
+                const char* nameBegin = begin + 1;
+                const char* nameEnd = close;
+                Trim(&nameBegin, &nameEnd);
+                std::string name = Fold(nameBegin, CutAtZero(nameBegin, nameEnd));
                 document.sections_.emplace_back();
                 document.sectionIndex_.emplace(std::move(name), document.sections_.size() - 1);
                 section = &document.sections_.back();
@@ -144,10 +145,7 @@ std::string ResolveString(const Document& document, const std::string& section,
 }
 
 std::string ResolveMissingFile(const std::string& fallback, size_t capacity) {
-    if (capacity == 0) return std::string();
-    std::string text = TrimmedDefault(fallback);
-    if (text.size() > capacity - 1) text.resize(capacity - 1);
-    return text;
+    return CopyEntry(TrimmedDefault(fallback), capacity);
 }
 
 int ConvertProfileInt(const std::string& text, int fallback) {

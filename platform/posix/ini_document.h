@@ -35,7 +35,7 @@ class Document {
 // removed); one pair of matching surrounding quotes dropped; cut to capacity - 1 bytes.
 std::string ResolveString(const Document& document, const std::string& section,
                           const std::string& key, const std::string& fallback, size_t capacity);
-// The same for a file that cannot be opened: the default, cut, without quote removal.
+// The same for a file that cannot be opened: the default, treated alike.
 std::string ResolveMissingFile(const std::string& fallback, size_t capacity);
 
 // GetPrivateProfileIntA over a value text as ResolveString gives it with capacity
