@@ -16,13 +16,14 @@ constexpr size_t kSequenceOffset = 8;
 constexpr size_t kStatusOffset = 12;
 constexpr size_t kLengthOffset = 16;
 
-// Reads exactly length bytes that must arrive before the deadline (a tick count).
-bool ReadExactly(ByteStream& stream, uint8_t* buffer, size_t length, uint32_t started) {
+// Reads exactly length bytes that must arrive within limitMs of the tick count started.
+bool ReadExactly(ByteStream& stream, uint8_t* buffer, size_t length, uint32_t started,
+                 uint32_t limitMs) {
     size_t got = 0;
     while (got < length) {
         uint32_t spent = platform::TickCount() - started;
-        if (spent >= kFrameCompletionMs) return false;
-        int n = stream.Read(buffer + got, length - got, kFrameCompletionMs - spent);
+        if (spent >= limitMs) return false;
+        int n = stream.Read(buffer + got, length - got, limitMs - spent);
         if (n < 0) return false;
         got += static_cast<size_t>(n);
     }
@@ -62,17 +63,24 @@ bool WriteFrame(ByteStream& stream, const Frame& frame) {
     return stream.Write(bytes.data(), bytes.size());
 }
 
-ReadResult ReadFrame(ByteStream& stream, Frame* frame, uint32_t firstByteTimeoutMs) {
+ReadResult ReadFrame(ByteStream& stream, Frame* frame, uint32_t firstByteTimeoutMs,
+                     uint32_t completionMs) {
     uint8_t header[kHeaderSize];
     int first = stream.Read(header, 1, firstByteTimeoutMs);
     if (first < 0) return ReadResult::kClosed;
     if (first == 0) return ReadResult::kTimeout;
     uint32_t started = platform::TickCount();
-    if (!ReadExactly(stream, header + 1, kHeaderSize - 1, started)) return ReadResult::kMalformed;
+    // The magic is checked as soon as it is in, so a stray text is refused at once.
+    if (!ReadExactly(stream, header + 1, sizeof(kMagic) - 1, started, completionMs) ||
+        std::memcmp(header, kMagic, sizeof(kMagic)) != 0 ||
+        !ReadExactly(stream, header + sizeof(kMagic), kHeaderSize - sizeof(kMagic), started,
+                     completionMs)) {
+        return ReadResult::kMalformed;
+    }
     uint32_t length = 0;
     if (!DecodeHeader(header, frame, &length)) return ReadResult::kMalformed;
     frame->payload.resize(length);
-    if (!ReadExactly(stream, frame->payload.data(), length, started)) {
+    if (!ReadExactly(stream, frame->payload.data(), length, started, completionMs)) {
         return ReadResult::kMalformed;
     }
     return ReadResult::kFrame;

@@ -51,7 +51,9 @@ bool DecodeHeader(const uint8_t header[kHeaderSize], Frame* frame, uint32_t* pay
 
 // Writes header and payload as one piece; false when the stream failed.
 bool WriteFrame(ByteStream& stream, const Frame& frame);
-// Waits up to firstByteTimeoutMs for a frame to begin, then reads it whole.
-ReadResult ReadFrame(ByteStream& stream, Frame* frame, uint32_t firstByteTimeoutMs);
+// Waits up to firstByteTimeoutMs for a frame to begin, then reads it whole; a frame that is
+// not complete completionMs after its first byte is malformed.
+ReadResult ReadFrame(ByteStream& stream, Frame* frame, uint32_t firstByteTimeoutMs,
+                     uint32_t completionMs = kFrameCompletionMs);
 
 }  // namespace vela::wire

@@ -1,0 +1,211 @@
+// One connection to the simulated device, driven frame by frame over an in-memory pipe:
+// requests and replies, faults, bad input, and the stream a play sends.
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <thread>
+
+#include "platform/bytes.h"
+#include "test_folder.h"
+#include "tools/dvrsim/session.h"
+#include "tools/wire/commands.h"
+#include "tools/wire/memory_stream.h"
+#include "tools/wire/payload.h"
+#include "tools/wire/test_picture.h"
+
+namespace vela::dvrsim {
+namespace {
+
+using testing::TestFolder;
+
+// The device end runs a Session on its own thread; the test speaks raw frames.
+class SessionFixture : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        DeviceOptions options;
+        options.statePath = folder_.File("state.bin");
+        options.password = "pw";
+        device_ = std::make_unique<Device>(options);
+        auto pipe = wire::MakeMemoryPipe();
+        client_ = std::move(pipe.first);
+        deviceEnd_ = std::move(pipe.second);
+        StartSession();
+    }
+    void TearDown() override {
+        end_ = true;
+        if (thread_.joinable()) thread_.join();
+    }
+    void StartSession() {
+        thread_ = std::thread([this] {
+            SessionHooks hooks;
+            hooks.shouldEnd = [this] { return end_.load(); };
+            hooks.reboot = [this] { ++reboots_; };
+            hooks.control = [this](const std::string& line, bool* ok) {
+                std::string reason;
+                *ok = device_->ApplyFault(line, &reason);
+                return reason;
+            };
+            Session(*device_, *deviceEnd_, hooks).Run();
+            deviceEnd_->Close();
+            sessionOver_ = true;
+        });
+    }
+
+    // Sends a request and returns its reply, skipping stream packets (kept in packets_).
+    wire::ReadResult Call(uint16_t command, std::vector<uint8_t> payload, wire::Frame* reply,
+                          uint32_t waitMs = 2000) {
+        wire::Frame request;
+        request.command = command;
+        request.sequence = ++sequence_;
+        request.payload = std::move(payload);
+        if (!wire::WriteFrame(*client_, request)) return wire::ReadResult::kClosed;
+        while (true) {
+            wire::ReadResult result = wire::ReadFrame(*client_, reply, waitMs);
+            if (result != wire::ReadResult::kFrame) return result;
+            if (reply->sequence == request.sequence) return result;
+            packets_.push_back(*reply);
+        }
+    }
+    int32_t Status(uint16_t command, std::vector<uint8_t> payload = {}) {
+        wire::Frame reply;
+        EXPECT_EQ(Call(command, std::move(payload), &reply), wire::ReadResult::kFrame);
+        return reply.status;
+    }
+    std::vector<uint8_t> LoginPayload(const std::string& password) {
+        wire::PayloadWriter out;
+        out.Text("admin", wire::kUserWidth).Text(password, wire::kPasswordWidth);
+        return out.bytes();
+    }
+    std::vector<uint8_t> Ints(std::initializer_list<int32_t> values) {
+        wire::PayloadWriter out;
+        for (int32_t v : values) out.I32(v);
+        return out.bytes();
+    }
+    std::vector<uint8_t> Text(const std::string& text) {
+        return std::vector<uint8_t>(text.begin(), text.end());
+    }
+
+    TestFolder folder_;
+    std::unique_ptr<Device> device_;
+    std::unique_ptr<wire::MemoryEnd> client_;
+    std::unique_ptr<wire::MemoryEnd> deviceEnd_;
+    std::thread thread_;
+    std::atomic<bool> end_{false};
+    std::atomic<bool> sessionOver_{false};
+    std::atomic<int> reboots_{0};
+    uint32_t sequence_ = 0;
+    std::vector<wire::Frame> packets_;
+};
+
+TEST_F(SessionFixture, LoginGatesEverythingAndReturnsTheDeviceInformation) {
+    EXPECT_EQ(Status(wire::kGetConfig, Ints({20, 0, 144})), wire::kErrNotLoggedIn);
+    EXPECT_EQ(Status(wire::kLogin, LoginPayload("wrong")), wire::kErrBadPassword);
+    EXPECT_EQ(Status(wire::kLogin, {1, 2, 3}), wire::kErrBadArgument);  // half a login
+    wire::Frame reply;
+    ASSERT_EQ(Call(wire::kLogin, LoginPayload("pw"), &reply), wire::ReadResult::kFrame);
+    EXPECT_EQ(reply.status, wire::kOk);
+    ASSERT_EQ(reply.payload.size(), 400u);
+    EXPECT_EQ(ReadI32(reply.payload.data(), 288), 4);
+}
+
+TEST_F(SessionFixture, RecordRoundTripAndRefusals) {
+    ASSERT_EQ(Status(wire::kLogin, LoginPayload("pw")), wire::kOk);
+    wire::Frame reply;
+    ASSERT_EQ(Call(wire::kGetConfig, Ints({20, 0, 144}), &reply), wire::ReadResult::kFrame);
+    ASSERT_EQ(reply.status, wire::kOk);
+    std::vector<uint8_t> network = reply.payload;
+    WriteI32(network.data(), 80, 9000);
+    wire::PayloadWriter store;
+    store.I32(20).I32(0).Bytes(network.data(), network.size());
+    EXPECT_EQ(Status(wire::kSetConfig, store.bytes()), wire::kOk);
+    ASSERT_EQ(Call(wire::kGetConfig, Ints({20, 0, 4096}), &reply), wire::ReadResult::kFrame);
+    EXPECT_EQ(reply.payload, network);
+
+    EXPECT_EQ(Status(wire::kSetConfig, Ints({20, 0, 1, 2})), wire::kErrBadSize);
+    EXPECT_EQ(Status(wire::kSetConfig, Ints({20})), wire::kErrBadArgument);
+    EXPECT_EQ(Status(wire::kGetConfig, Ints({20, 0})), wire::kErrBadArgument);
+    EXPECT_EQ(Status(999), wire::kErrUnknownCommand);
+    EXPECT_EQ(Status(wire::kUpgradeEnd), wire::kErrUpgradeState);
+}
+
+TEST_F(SessionFixture, ControlCommandsSetFaultsThatTheSessionObeys) {
+    ASSERT_EQ(Status(wire::kLogin, LoginPayload("pw")), wire::kOk);
+    EXPECT_EQ(Status(wire::kControl, Text("nonsense")), 0);
+
+    // Never reply: the request goes unanswered, the connection stays.
+    ASSERT_EQ(Status(wire::kControl, Text("silent 1")), wire::kOk);
+    wire::Frame reply;
+    EXPECT_EQ(Call(wire::kGetConfig, Ints({20, 0, 144}), &reply, 150), wire::ReadResult::kTimeout);
+    ASSERT_EQ(Status(wire::kControl, Text("silent 0")), wire::kOk);
+    EXPECT_EQ(Status(wire::kGetConfig, Ints({20, 0, 144})), wire::kOk);
+
+    // Delayed replies still arrive, in order.
+    ASSERT_EQ(Status(wire::kControl, Text("delay 30")), wire::kOk);
+    EXPECT_EQ(Status(wire::kGetConfig, Ints({9, 0, 57})), wire::kOk);
+    ASSERT_EQ(Status(wire::kControl, Text("delay 0")), wire::kOk);
+
+    // Dropped after N more requests: N answered, then the connection is closed.
+    ASSERT_EQ(Status(wire::kControl, Text("drop-after 6")), wire::kOk);  // 4 counted so far
+    EXPECT_EQ(Status(wire::kGetConfig, Ints({9, 0, 57})), wire::kOk);
+    EXPECT_EQ(Status(wire::kGetConfig, Ints({9, 0, 57})), wire::kOk);
+    EXPECT_EQ(Call(wire::kGetConfig, Ints({9, 0, 57}), &reply), wire::ReadResult::kClosed);
+}
+
+TEST_F(SessionFixture, GarbageEndsTheConnectionWithoutHarm) {
+    ASSERT_EQ(Status(wire::kLogin, LoginPayload("pw")), wire::kOk);
+    const char junk[] = "GET /";
+    client_->Write(junk, sizeof(junk));
+    wire::Frame reply;
+    EXPECT_EQ(wire::ReadFrame(*client_, &reply, 2000), wire::ReadResult::kClosed);
+    thread_.join();
+    EXPECT_TRUE(sessionOver_);
+}
+
+TEST_F(SessionFixture, APlaySendsHeaderThenIFramePFramesAndAudio) {
+    ASSERT_EQ(Status(wire::kLogin, LoginPayload("pw")), wire::kOk);
+    EXPECT_EQ(Status(wire::kStartPlay, Ints({7, 9, 1})), wire::kErrBadChannel);
+    ASSERT_EQ(Status(wire::kPtzPreset, Ints({1, 19, 3, 2, 3, 0})), wire::kOk);
+    ASSERT_EQ(Status(wire::kStartPlay, Ints({7, 1, 1})), wire::kOk);
+    std::vector<int32_t> types;
+    std::vector<uint32_t> frames;
+    while (types.size() < 12) {
+        wire::Frame packet;
+        ASSERT_EQ(wire::ReadFrame(*client_, &packet, 2000), wire::ReadResult::kFrame);
+        ASSERT_EQ(packet.command, wire::kStreamPacket);
+        ASSERT_EQ(packet.sequence, 0u);
+        wire::PayloadReader in(packet.payload);
+        EXPECT_EQ(in.I32(), 7);
+        int32_t type = in.I32();
+        EXPECT_EQ(in.U16(), 352);
+        EXPECT_EQ(in.U16(), 288);
+        types.push_back(type);
+        if (type == wire::kPacketIFrame || type == wire::kPacketPFrame) {
+            size_t prefix = type == wire::kPacketIFrame ? wire::kIFramePrefix : wire::kPFramePrefix;
+            wire::Picture picture;
+            ASSERT_TRUE(wire::ParsePicture(in.Rest() + prefix, in.RestSize() - prefix, &picture));
+            EXPECT_EQ(picture.channel, 1);
+            EXPECT_EQ(picture.overlay, "CH2 go to preset 3");
+            frames.push_back(picture.frame);
+        }
+    }
+    const std::vector<int32_t> expected = {0, 1, 10, 10, 2, 10, 10, 2, 10, 10, 2, 10};
+    EXPECT_EQ(types, expected);
+    EXPECT_EQ(frames, (std::vector<uint32_t>{0, 1, 2, 3}));
+
+    // After the stop's reply no packet of the play follows.
+    wire::Frame reply;
+    ASSERT_EQ(Call(wire::kStopPlay, Ints({7}), &reply), wire::ReadResult::kFrame);
+    EXPECT_EQ(wire::ReadFrame(*client_, &reply, 150), wire::ReadResult::kTimeout);
+}
+
+TEST_F(SessionFixture, RebootAndLogoutAnswerThenClose) {
+    ASSERT_EQ(Status(wire::kLogin, LoginPayload("pw")), wire::kOk);
+    wire::Frame reply;
+    ASSERT_EQ(Call(wire::kReboot, {}, &reply), wire::ReadResult::kFrame);
+    EXPECT_EQ(reply.status, wire::kOk);
+    EXPECT_EQ(wire::ReadFrame(*client_, &reply, 2000), wire::ReadResult::kClosed);
+    EXPECT_EQ(reboots_, 1);
+}
+
+}  // namespace
+}  // namespace vela::dvrsim

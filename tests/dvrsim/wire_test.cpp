@@ -1,0 +1,146 @@
+// The frame layer and the shared formats: round trips through an in-memory pipe, and every
+// kind of broken input a peer can send.
+#include <gtest/gtest.h>
+
+#include "platform/bytes.h"
+#include "tools/wire/firmware_image.h"
+#include "tools/wire/frame.h"
+#include "tools/wire/memory_stream.h"
+#include "tools/wire/payload.h"
+#include "tools/wire/test_picture.h"
+
+namespace vela::wire {
+namespace {
+
+Frame MakeFrame(uint16_t command, uint32_t sequence, int32_t status, size_t payloadSize) {
+    Frame frame;
+    frame.command = command;
+    frame.sequence = sequence;
+    frame.status = status;
+    for (size_t i = 0; i < payloadSize; ++i) frame.payload.push_back(static_cast<uint8_t>(i * 7));
+    return frame;
+}
+
+TEST(WireFrame, RoundTripsHeaderFieldsAndPayloadsOfAnySize) {
+    auto [a, b] = MakeMemoryPipe();
+    for (size_t size : {size_t{0}, size_t{1}, size_t{57}, size_t{54016}, size_t{kMaxPayload}}) {
+        Frame sent = MakeFrame(4, 77, -11401, size);
+        ASSERT_TRUE(WriteFrame(*a, sent));
+        Frame got;
+        ASSERT_EQ(ReadFrame(*b, &got, 1000), ReadResult::kFrame) << size;
+        EXPECT_EQ(got.command, 4);
+        EXPECT_EQ(got.sequence, 77u);
+        EXPECT_EQ(got.status, -11401);
+        EXPECT_EQ(got.payload, sent.payload);
+    }
+}
+
+TEST(WireFrame, RefusesToWriteAnOversizedPayload) {
+    auto [a, b] = MakeMemoryPipe();
+    EXPECT_FALSE(WriteFrame(*a, MakeFrame(4, 1, 0, kMaxPayload + 1)));
+}
+
+TEST(WireFrame, BrokenInputIsReportedNotTrusted) {
+    uint8_t header[kHeaderSize];
+    Frame frame = MakeFrame(3, 9, 0, 12);
+    EncodeHeader(frame, header);
+
+    {  // wrong magic
+        auto [a, b] = MakeMemoryPipe();
+        uint8_t bad[kHeaderSize];
+        std::copy(header, header + kHeaderSize, bad);
+        bad[0] = 'X';
+        a->Write(bad, sizeof(bad));
+        Frame got;
+        EXPECT_EQ(ReadFrame(*b, &got, 100, 200), ReadResult::kMalformed);
+    }
+    {  // a length beyond the limit is never allocated
+        auto [a, b] = MakeMemoryPipe();
+        uint8_t bad[kHeaderSize];
+        std::copy(header, header + kHeaderSize, bad);
+        WriteU32(bad, 16, 0xFFFFFFF0u);
+        a->Write(bad, sizeof(bad));
+        Frame got;
+        EXPECT_EQ(ReadFrame(*b, &got, 100, 200), ReadResult::kMalformed);
+    }
+    {  // half a frame, then silence
+        auto [a, b] = MakeMemoryPipe();
+        a->Write(header, kHeaderSize);
+        a->Write("abc", 3);
+        Frame got;
+        EXPECT_EQ(ReadFrame(*b, &got, 100, 200), ReadResult::kMalformed);
+    }
+    {  // half a frame, then the peer closes
+        auto [a, b] = MakeMemoryPipe();
+        a->Write(header, 7);
+        a->Close();
+        Frame got;
+        EXPECT_EQ(ReadFrame(*b, &got, 100, 200), ReadResult::kMalformed);
+    }
+    {  // nothing at all: time-out, then closed
+        auto [a, b] = MakeMemoryPipe();
+        Frame got;
+        EXPECT_EQ(ReadFrame(*b, &got, 20), ReadResult::kTimeout);
+        a->Close();
+        EXPECT_EQ(ReadFrame(*b, &got, 20), ReadResult::kClosed);
+    }
+}
+
+TEST(WirePayload, ShortPayloadReadsZeroAndIsFlagged) {
+    PayloadWriter out;
+    out.I32(-5).U16(700).Text("admin", 8);
+    PayloadReader in(out.bytes());
+    EXPECT_EQ(in.I32(), -5);
+    EXPECT_EQ(in.U16(), 700);
+    EXPECT_EQ(in.Text(8), "admin");
+    EXPECT_TRUE(in.ok());
+    EXPECT_EQ(in.I32(), 0);
+    EXPECT_FALSE(in.ok());
+    EXPECT_EQ(in.Text(64), "");
+}
+
+TEST(FirmwareImage, AcceptsOnlyWholeIntactImages) {
+    std::vector<uint8_t> payload(5000, 0x5A);
+    std::vector<uint8_t> image = BuildFirmwareImage("V3.5.0 build 140102", payload);
+    std::string version;
+    ASSERT_TRUE(VerifyFirmwareImage(image, &version));
+    EXPECT_EQ(version, "V3.5.0 build 140102");
+
+    std::vector<uint8_t> flipped = image;
+    flipped[kFirmwareHeaderSize + 100] ^= 1;
+    EXPECT_FALSE(VerifyFirmwareImage(flipped, &version));
+    std::vector<uint8_t> truncated(image.begin(), image.end() - 1);
+    EXPECT_FALSE(VerifyFirmwareImage(truncated, &version));
+    std::vector<uint8_t> text = {'h', 'e', 'l', 'l', 'o'};
+    FirmwareHeader header;
+    EXPECT_FALSE(ParseFirmwareHeader(text.data(), text.size(), &header));
+}
+
+TEST(TestPicture, PacketsCarryTheirPrefixesAndAParsablePicture) {
+    Picture picture = MakePicture(2, 352, 288, 30, true, "CH3 up speed 4");
+    std::vector<uint8_t> iframe = BuildVideoPacket(picture, 1200);
+    ASSERT_EQ(iframe.size(), kIFramePrefix + kPictureSize);
+    EXPECT_EQ(std::string(iframe.begin(), iframe.begin() + 4), "VTPI");
+    Picture parsed;
+    ASSERT_TRUE(ParsePicture(iframe.data() + kIFramePrefix, kPictureSize, &parsed));
+    EXPECT_EQ(parsed.channel, 2);
+    EXPECT_EQ(parsed.frame, 30u);
+    EXPECT_TRUE(parsed.keyFrame);
+    EXPECT_EQ(parsed.overlay, "CH3 up speed 4");
+    EXPECT_LE(parsed.boxX + parsed.height / 8, 352);
+    EXPECT_LE(parsed.boxY + parsed.height / 8, 288);
+
+    picture.keyFrame = false;
+    std::vector<uint8_t> pframe = BuildVideoPacket(picture, 1240);
+    ASSERT_EQ(pframe.size(), kPFramePrefix + kPictureSize);
+    ASSERT_TRUE(ParsePicture(pframe.data() + kPFramePrefix, kPictureSize, &parsed));
+    EXPECT_FALSE(parsed.keyFrame);
+
+    // The square moves from frame to frame.
+    Picture next = MakePicture(2, 352, 288, 31, false, "");
+    EXPECT_NE(next.boxX, picture.boxX);
+    EXPECT_EQ(BuildAudioPacket(0, 0).size(), kAudioPrefix + kAudioSamples);
+}
+
+}  // namespace
+}  // namespace vela::wire
