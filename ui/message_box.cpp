@@ -1,0 +1,24 @@
+#include "ui/message_box.h"
+
+namespace vela::ui {
+
+namespace {
+DialogAnswers* g_answers = nullptr;  // UI thread only
+}
+
+void SetDialogAnswers(DialogAnswers* answers) {
+    g_answers = answers;
+}
+
+platform::MessageAnswer ShowMessage(platform::WindowHandle owner, const std::string& text,
+                                    const std::string& caption, platform::MessageButtons buttons) {
+    if (g_answers) return g_answers->AnswerMessage(text, caption, buttons);
+    return platform::TheWindowSystem().ShowMessageBox(owner, text, caption, buttons);
+}
+
+std::optional<std::string> AskOpenFile(platform::WindowHandle owner, const std::string& filter) {
+    if (g_answers) return g_answers->AnswerOpenFile(filter);
+    return platform::TheWindowSystem().OpenFileDialog(owner, filter);
+}
+
+}  // namespace vela::ui
