@@ -198,11 +198,13 @@ class WindowSystem {
     // A modal dialog: creates it (InitDialog), disables the owner, runs the modal loop until
     // EndDialog, destroys the dialog and returns the EndDialog code (-1 on failure). The loop
     // pre-translates every queued input message (EventSink::PreTranslate). When a modal hook is
-    // installed, the outermost modal loop calls it once, after InitDialog and showing; when
-    // the hook returns with the dialog still open, the dialog gets Command(kIdCancel) as Esc
-    // would give it. The headless loop without a hook closes at once the same way.
+    // installed, every modal loop calls it once, after InitDialog and showing, from inside the
+    // loop (so a nested modal dialog's hook runs inside the outer one's); when the hook returns
+    // with the dialog still open, the dialog gets Command(kIdCancel) as Esc would give it. The
+    // headless loop without a hook closes at once the same way.
     virtual int RunModal(const resources::DialogTemplate& dialog, WindowHandle parent,
                          EventSink* sink) = 0;
+    // Hides the dialog at once; a modal loop then returns the result.
     virtual void EndDialog(WindowHandle dialog, int result) = 0;
     // A child window of the plug-in's own class (no template), hidden until shown.
     virtual WindowHandle CreateChild(WindowHandle parent, int id, const Rect& rect,
@@ -210,7 +212,7 @@ class WindowSystem {
     // Attaches a sink to a control created from a template (MFC subclassing): the sink sees
     // the control's events first and returns false for the control's own behaviour.
     virtual void Subclass(WindowHandle window, EventSink* sink) = 0;
-    // Destroys the window and its children (children first, each getting Destroyed).
+    // Destroys the window and its children; the window, then each child, gets Destroyed.
     virtual void DestroyWindow(WindowHandle window) = 0;
     virtual bool IsWindow(WindowHandle window) = 0;
 
@@ -375,7 +377,7 @@ class WindowSystem {
     virtual Font SystemFont() = 0;
 
     // -- The scripted console --
-    // Called by the outermost modal loop once it runs (see RunModal); empty removes it.
+    // Called by every modal loop once it runs (see RunModal); empty removes it.
     using ModalHook = std::function<void(WindowHandle dialog)>;
     virtual void SetModalHook(ModalHook hook) = 0;
 };
