@@ -251,9 +251,11 @@ int32_t Library::RealPlay(int32_t login, const int32_t* client) {
         play = nextPlay_++;
         plays_[play] = Play{login, connection};
     }
+    dispatcher_.Open(play);
     int32_t status =
         connection->Request(wire::kStartPlay, Ints({play, client[0], client[1]}), kDefaultWaitMs);
     if (status != wire::kOk) {
+        dispatcher_.RemoveCallback(play);
         std::lock_guard<std::mutex> lock(mutex_);
         plays_.erase(play);
         return Fail(status);

@@ -9,11 +9,21 @@ StreamDispatcher::~StreamDispatcher() {
     Stop();
 }
 
+void StreamDispatcher::Open(int32_t play) {
+    std::lock_guard<std::mutex> lock(mutex_);
+    held_[play];
+}
+
 void StreamDispatcher::SetCallback(int32_t play, StreamCallback callback, uintptr_t user) {
     std::lock_guard<std::mutex> lock(mutex_);
     targets_[play] = Target{callback, user};
+    auto held = held_.find(play);
+    if (held != held_.end()) {
+        for (Item& item : held->second) queue_.push_back(std::move(item));
+        held_.erase(held);
+        changed_.notify_all();
+    }
     if (!thread_.joinable()) {
-        stopping_ = false;
         thread_ = std::thread([this] { Run(); });
     }
 }
@@ -21,6 +31,7 @@ void StreamDispatcher::SetCallback(int32_t play, StreamCallback callback, uintpt
 void StreamDispatcher::RemoveCallback(int32_t play) {
     std::unique_lock<std::mutex> lock(mutex_);
     targets_.erase(play);
+    held_.erase(play);
     queue_.erase(std::remove_if(queue_.begin(), queue_.end(),
                                 [play](const Item& item) { return item.play == play; }),
                  queue_.end());
@@ -31,8 +42,15 @@ void StreamDispatcher::RemoveCallback(int32_t play) {
 void StreamDispatcher::Post(int32_t play, int32_t type, uint16_t width, uint16_t height,
                             const uint8_t* data, size_t length) {
     std::lock_guard<std::mutex> lock(mutex_);
-    if (stopping_ || !targets_.count(play) || queue_.size() >= kMaxQueued) return;
-    queue_.push_back(Item{play, type, width, height, std::vector<uint8_t>(data, data + length)});
+    if (stopping_) return;
+    Item item{play, type, width, height, std::vector<uint8_t>(data, data + length)};
+    auto held = held_.find(play);
+    if (held != held_.end()) {
+        if (held->second.size() < kMaxHeld) held->second.push_back(std::move(item));
+        return;
+    }
+    if (!targets_.count(play) || queue_.size() >= kMaxQueued) return;
+    queue_.push_back(std::move(item));
     changed_.notify_all();
 }
 
@@ -42,14 +60,19 @@ void StreamDispatcher::Stop() {
         stopping_ = true;
         queue_.clear();
         targets_.clear();
+        held_.clear();
         changed_.notify_all();
     }
-    if (!thread_.joinable()) return;
-    if (thread_.get_id() == std::this_thread::get_id()) {
-        thread_.detach();  // shut down from a callback: the loop ends after it
-    } else {
-        thread_.join();
+    if (thread_.joinable()) {
+        if (thread_.get_id() == std::this_thread::get_id()) {
+            thread_.detach();  // shut down from a callback: the loop ends after it
+            return;
+        } else {
+            thread_.join();
+        }
     }
+    std::lock_guard<std::mutex> lock(mutex_);
+    stopping_ = false;  // the library may be used again after its shut-down
 }
 
 // Callback thread.

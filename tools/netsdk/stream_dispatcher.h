@@ -22,16 +22,20 @@ class StreamDispatcher {
   public:
     ~StreamDispatcher();  // Stop()
 
+    // UI thread: a new play handle whose packets are held until its callback is set, so the
+    // stream header sent at once by the device is not lost.
+    void Open(int32_t play);
     // UI thread: registers (or replaces) the callback of a play handle.
     void SetCallback(int32_t play, StreamCallback callback, uintptr_t user);
     void RemoveCallback(int32_t play);
-    // Receive threads: queues a packet; dropped when no callback is set or the queue is full.
+    // Receive threads: queues a packet; dropped for an unknown play or when the queue is full.
     void Post(int32_t play, int32_t type, uint16_t width, uint16_t height, const uint8_t* data,
               size_t length);
     // Ends the callback thread after the callback in progress; queued packets are dropped.
     void Stop();
 
     static constexpr size_t kMaxQueued = 512;
+    static constexpr size_t kMaxHeld = 64;
 
   private:
     struct Target {
@@ -52,7 +56,8 @@ class StreamDispatcher {
     std::condition_variable changed_;
     std::map<int32_t, Target> targets_;
     std::deque<Item> queue_;
-    int32_t running_ = 0;  // play whose callback is in progress, 0 for none
+    std::map<int32_t, std::deque<Item>> held_;  // packets of opened plays without a callback
+    int32_t running_ = 0;                       // play whose callback is in progress, 0 for none
     bool stopping_ = false;
     std::thread thread_;
 };
