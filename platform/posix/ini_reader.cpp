@@ -1,6 +1,6 @@
 // POSIX private-profile reading: ReadProfileString / ReadProfileInt of kernel.h.
 // A console opening reads hundreds of keys, so each file is parsed once and kept until its
-// size, modification time or identity changes. Callable from any thread.
+// size, time stamps or identity change. Callable from any thread.
 #include <sys/stat.h>
 #include <time.h>
 
@@ -27,9 +27,10 @@ struct FileStamp {
     ino_t inode = 0;
     off_t size = 0;
     int64_t modifiedNs = 0;
+    int64_t changedNs = 0;  // status change: moves on every write, and cannot be set back
     bool operator==(const FileStamp& other) const {
         return device == other.device && inode == other.inode && size == other.size &&
-               modifiedNs == other.modifiedNs;
+               modifiedNs == other.modifiedNs && changedNs == other.changedNs;
     }
 };
 
@@ -47,7 +48,8 @@ int64_t Nanoseconds(const timespec& time) {
 bool StatFile(const std::string& path, FileStamp* stamp) {
     struct stat info {};
     if (stat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode)) return false;
-    *stamp = FileStamp{info.st_dev, info.st_ino, info.st_size, Nanoseconds(info.st_mtim)};
+    *stamp = FileStamp{info.st_dev, info.st_ino, info.st_size, Nanoseconds(info.st_mtim),
+                       Nanoseconds(info.st_ctim)};
     return true;
 }
 
@@ -105,7 +107,8 @@ std::shared_ptr<const ini::Document> OpenDocument(const std::string& path) {
     timespec now{};
     clock_gettime(CLOCK_REALTIME, &now);
     entry.stamp = stamp;
-    entry.settled = Nanoseconds(now) - stamp.modifiedNs > kSettledNs;
+    int64_t latest = stamp.modifiedNs > stamp.changedNs ? stamp.modifiedNs : stamp.changedNs;
+    entry.settled = Nanoseconds(now) - latest > kSettledNs;
     return entry.document;
 }
 
