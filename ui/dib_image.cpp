@@ -28,7 +28,7 @@ constexpr size_t kInfoColoursUsed = 32;
 constexpr uint32_t kCompressionRgb = 0;
 
 constexpr size_t kColourEntrySize = 4;  // blue, green, red, 0
-constexpr size_t kReadChunk = 64 * 1024;
+constexpr size_t kReadChunk = size_t{64} * 1024;
 
 bool IsSupportedBitCount(int bits) {
     return bits == 1 || bits == 4 || bits == 8 || bits == 16 || bits == 24 || bits == 32;
