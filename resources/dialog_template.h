@@ -19,7 +19,7 @@ enum class ControlKind {
     IpAddress,
     TimePicker,
     ListView,
-    Custom,  // a child window of the plug-in's own class, such as the play window
+    Custom,  // a plain child window that its page draws and handles itself
 };
 
 // A combo box's cy is its height with the list dropped down, as in Win32 templates; closed, it
@@ -27,8 +27,8 @@ enum class ControlKind {
 constexpr int kComboFieldHeight = 12;
 
 struct ControlTemplate {
-    int id;               // control id from the page's inventory
-    ControlKind kind;     // Custom controls take the class the owning page registers for that id
+    int id;  // control id from the page's inventory
+    ControlKind kind;
     uint32_t style;       // Win32 style bits (resources/control_styles.h)
     int x, y, cx, cy;     // template rectangle in dialog units
     const char* key;      // ControlPos key that places it (label key for labels), "" if none
@@ -56,6 +56,14 @@ constexpr int kAlarmPageId = 6015;
 constexpr int kPresetDialogId = 6016;
 constexpr int kTourDialogId = 6017;
 constexpr int kTestDialogId = 9000;  // one control of each kind, for the window-system tests
+
+// Height of the control's window in dialog units: a combo box's window is its closed field,
+// whatever drop-down height the template gives.
+inline int ControlWindowHeight(const ControlTemplate& control) {
+    return control.kind == ControlKind::ComboBox && control.cy > kComboFieldHeight
+               ? kComboFieldHeight
+               : control.cy;
+}
 
 // The template with this id, null for an unknown id. Any thread (the tables are constant).
 const DialogTemplate* FindDialogTemplate(int id);

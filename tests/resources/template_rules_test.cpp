@@ -13,7 +13,6 @@ namespace vela::resources {
 namespace {
 
 using testing::Controls;
-using testing::VisibleHeight;
 
 constexpr uint32_t kLowWord = 0xFFFF;  // class-specific style bits
 
@@ -57,13 +56,13 @@ bool ClassBitsFitKind(const ControlTemplate& c) {
 }
 
 bool Overlap(const ControlTemplate& a, const ControlTemplate& b) {
-    return a.x < b.x + b.cx && b.x < a.x + a.cx && a.y < b.y + VisibleHeight(b) &&
-           b.y < a.y + VisibleHeight(a);
+    return a.x < b.x + b.cx && b.x < a.x + a.cx && a.y < b.y + ControlWindowHeight(b) &&
+           b.y < a.y + ControlWindowHeight(a);
 }
 
 bool Inside(const ControlTemplate& inner, const ControlTemplate& outer) {
     return inner.x >= outer.x && inner.y >= outer.y && inner.x + inner.cx <= outer.x + outer.cx &&
-           inner.y + VisibleHeight(inner) <= outer.y + outer.cy;
+           inner.y + ControlWindowHeight(inner) <= outer.y + outer.cy;
 }
 
 std::string Name(const ControlTemplate& c) {
@@ -126,7 +125,7 @@ TEST_P(EveryTemplate, ControlsLieInsideTheDialog) {
         EXPECT_GE(c.x, 0) << Name(c);
         EXPECT_GE(c.y, 0) << Name(c);
         EXPECT_LE(c.x + c.cx, dialog().cx) << Name(c);
-        EXPECT_LE(c.y + VisibleHeight(c), dialog().cy) << Name(c);
+        EXPECT_LE(c.y + ControlWindowHeight(c), dialog().cy) << Name(c);
     }
 }
 

@@ -64,11 +64,4 @@ inline bool IsDropDownWithEdit(const ControlTemplate& control) {
     return control.kind == ControlKind::ComboBox && (control.style & kCbsTypeMask) == kCbsDropDown;
 }
 
-// The part of a control that covers the dialog: a combo box only shows its field when closed.
-inline int VisibleHeight(const ControlTemplate& control) {
-    return control.kind == ControlKind::ComboBox && control.cy > kComboFieldHeight
-               ? kComboFieldHeight
-               : control.cy;
-}
-
 }  // namespace vela::resources::testing
