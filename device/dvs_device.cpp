@@ -145,8 +145,9 @@ void CDvsDevice::ReadRecords() {
                 for (int slot = 0; slot < m_nChannelCount; ++slot) {
                     returned = 0;
                     const int32_t ok =
-                        m_Sdk.GetConfig(m_hLogin, record.command, slot, live + slot * record.size,
-                                        record.size, &returned, kNetSdkWaitMs);
+                        m_Sdk.GetConfig(m_hLogin, record.command, slot,
+                                        live + static_cast<size_t>(slot) * record.size, record.size,
+                                        &returned, kNetSdkWaitMs);
                     if (ok == 0 && returned != record.size) break;
                 }
                 break;
@@ -192,7 +193,7 @@ uint8_t* CDvsDevice::GetRecordGroup(int group) {
 // One store of a record, or of one slot of an array (slot >= 0, also the channel argument).
 bool CDvsDevice::Store(size_t index, int32_t channel, int slot, bool* needsReboot) {
     const RecordSpec& record = kRecords[index];
-    const uint8_t* source = Live(index) + (slot >= 0 ? slot * record.size : 0);
+    const uint8_t* source = Live(index) + (slot >= 0 ? static_cast<size_t>(slot) * record.size : 0);
     const int32_t result =
         m_Sdk.SetConfig(m_hLogin, record.command, channel, source, record.size, kNetSdkWaitMs);
     if (result == kStoredNeedsReboot) *needsReboot = true;
