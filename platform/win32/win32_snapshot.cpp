@@ -1,0 +1,85 @@
+// Snapshots: the window as it stands on the screen, frame and children included, copied from
+// the window's device context after pending painting, written as a 32-bit BMP. UI thread.
+#include <cstdio>
+#include <vector>
+
+#include "platform/bytes.h"
+#include "platform/win32/window_system_win32.h"
+
+namespace vela::platform::win32 {
+
+namespace {
+
+constexpr size_t kFileHeaderSize = 14;
+constexpr size_t kInfoHeaderSize = 40;
+constexpr int kBitsPerPixel = 32;
+// Snapshots larger than this in either direction are refused (no screen is that big).
+constexpr int kMaxSnapshotSide = 16384;
+
+bool WriteBmp(const std::string& path, int width, int height, const uint8_t* bottomUpPixels) {
+    const size_t pixelBytes = static_cast<size_t>(width) * static_cast<size_t>(height) * 4;
+    std::vector<uint8_t> header(kFileHeaderSize + kInfoHeaderSize, 0);
+    WriteU8(header.data(), 0, 'B');
+    WriteU8(header.data(), 1, 'M');
+    WriteU32(header.data(), 2, static_cast<uint32_t>(header.size() + pixelBytes));
+    WriteU32(header.data(), 10, static_cast<uint32_t>(header.size()));
+    WriteU32(header.data(), 14, kInfoHeaderSize);
+    WriteI32(header.data(), 18, width);
+    WriteI32(header.data(), 22, height);
+    WriteU16(header.data(), 26, 1);
+    WriteU16(header.data(), 28, kBitsPerPixel);
+    WriteU32(header.data(), 34, static_cast<uint32_t>(pixelBytes));
+    std::FILE* file = std::fopen(path.c_str(), "wb");
+    if (!file) return false;
+    const bool written = std::fwrite(header.data(), 1, header.size(), file) == header.size() &&
+                         std::fwrite(bottomUpPixels, 1, pixelBytes, file) == pixelBytes;
+    return std::fclose(file) == 0 && written;
+}
+
+}  // namespace
+
+bool Win32WindowSystem::Snapshot(WindowHandle window, const std::string& path) {
+    HWND hwnd = ToHwnd(window);
+    if (!::IsWindow(hwnd)) return false;
+    ::RedrawWindow(hwnd, nullptr, nullptr,
+                   RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    DrainQueue();
+    RECT bounds{};
+    ::GetWindowRect(hwnd, &bounds);
+    const int width = bounds.right - bounds.left;
+    const int height = bounds.bottom - bounds.top;
+    if (width <= 0 || height <= 0 || width > kMaxSnapshotSide || height > kMaxSnapshotSide) {
+        return false;
+    }
+
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = height;  // bottom-up, as the file stores it
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = kBitsPerPixel;
+    info.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    HDC windowDc = ::GetWindowDC(hwnd);
+    HDC memoryDc = ::CreateCompatibleDC(windowDc);
+    HBITMAP bitmap = ::CreateDIBSection(windowDc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    bool copied = false;
+    if (memoryDc && bitmap && bits) {
+        HGDIOBJ old = ::SelectObject(memoryDc, bitmap);
+        // A hidden window has nothing on the screen: it is asked to print itself instead.
+        if (::IsWindowVisible(hwnd)) {
+            copied = ::BitBlt(memoryDc, 0, 0, width, height, windowDc, 0, 0, SRCCOPY) != FALSE;
+        } else {
+            copied = ::PrintWindow(hwnd, memoryDc, 0) != FALSE;
+        }
+        ::GdiFlush();
+        ::SelectObject(memoryDc, old);
+    }
+    const bool written = copied && WriteBmp(path, width, height, static_cast<uint8_t*>(bits));
+    if (bitmap) ::DeleteObject(bitmap);
+    if (memoryDc) ::DeleteDC(memoryDc);
+    ::ReleaseDC(hwnd, windowDc);
+    return written;
+}
+
+}  // namespace vela::platform::win32
