@@ -207,28 +207,6 @@ TEST(AlarmPages, LinkageControlsHaveTheirKeysAndIds) {
     }
 }
 
-TEST(ChannelPage, ScheduleRowsPairPickersWithTheirTypeBoxes) {
-    const DialogTemplate& page = Template(kChannelPageId);
-    const int normal[] = {1093, 1096, 1097, 1098, 1105, 1108};
-    for (int p = 0; p < 6; ++p) {
-        const std::string n = std::to_string(p + 1);
-        const ControlTemplate* start = FindControl(page, 8053 + 2 * p);
-        const ControlTemplate* stop = FindControl(page, 8054 + 2 * p);
-        const ControlTemplate* box = FindControl(page, normal[p]);
-        ASSERT_TRUE(start && stop && box) << n;
-        EXPECT_EQ(start->key, "RecTimeStart" + n);
-        EXPECT_EQ(stop->key, "RecTimeStop" + n);
-        EXPECT_EQ(box->key, "RecTypeNormal" + n);
-        // Readable without a skin: each period reads left to right on one line.
-        EXPECT_EQ(start->y, stop->y) << n;
-        EXPECT_LT(start->x, stop->x) << n;
-        EXPECT_LT(stop->x, box->x) << n;
-    }
-    const ControlTemplate* main = FindByKey(page, "MainStream");
-    ASSERT_NE(main, nullptr);
-    EXPECT_TRUE(main->style & kWsGroup);
-}
-
 TEST(TestDialog, HasOneControlOfEachKindAndEachEditFlavour) {
     const DialogTemplate& d = Template(kTestDialogId);
     for (ControlKind kind :
