@@ -380,10 +380,13 @@ bool HeadlessWindowSystem::DeleteItem(WindowHandle list, int item) {
     HeadlessWindow* w = FindKind(list, WindowKind::ListView);
     if (!w || item < 0 || item >= static_cast<int>(w->rows.size())) return false;
     w->rows.erase(w->rows.begin() + item);
-    if (w->selectionMark == item) {
-        w->selectionMark = kNoSelection;
-    } else if (w->selectionMark > item) {
+    // The mark follows its row; a deleted marked row leaves the mark on the row that took its
+    // place (the last row when it was the last).
+    const int count = static_cast<int>(w->rows.size());
+    if (w->selectionMark > item) {
         --w->selectionMark;
+    } else if (w->selectionMark == item && w->selectionMark >= count) {
+        w->selectionMark = count - 1;
     }
     w->invalid = true;
     return true;

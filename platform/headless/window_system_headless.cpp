@@ -97,11 +97,6 @@ class BorrowedCanvas : public Canvas {
 HeadlessWindowSystem::HeadlessWindowSystem() = default;
 HeadlessWindowSystem::~HeadlessWindowSystem() = default;
 
-WindowSystem& TheWindowSystem() {
-    static HeadlessWindowSystem system;
-    return system;
-}
-
 // ---- Windows --------------------------------------------------------------------------------
 
 HeadlessWindow* HeadlessWindowSystem::Find(WindowHandle handle) const {
@@ -563,3 +558,12 @@ Font HeadlessWindowSystem::SystemFont() {
 }
 
 }  // namespace vela::platform::headless
+
+namespace vela::platform {
+
+WindowSystem& TheWindowSystem() {
+    static headless::HeadlessWindowSystem system;
+    return system;
+}
+
+}  // namespace vela::platform
