@@ -129,7 +129,7 @@ std::string CopyEntry(const std::string& text, size_t capacity) {
 // The default as Windows uses it: up to its first zero byte, trailing spaces removed (but a
 // default of spaces only keeps its first space).
 std::string TrimmedDefault(const std::string& fallback) {
-    std::string text(fallback.c_str());
+    std::string text = fallback.substr(0, fallback.find('\0'));
     size_t length = text.size();
     while (length > 1 && text[length - 1] == ' ') --length;
     text.resize(length);

@@ -52,7 +52,8 @@ bool SpellsBroadcast(const char* text) {
         if (count == 4) return false;
         ++p;
     }
-    if (*p != '\0' && *p != ' ') return false;
+    // Like inet_addr, stops at a blank and ignores what follows.
+    if (*p != '\0' && !std::strchr(" \t\n\v\f\r", *p)) return false;
     // Leading parts are bytes; the last one must be all ones over its remaining width.
     for (int i = 0; i + 1 < count; ++i) {
         if (parts[i] != 0xFF) return false;

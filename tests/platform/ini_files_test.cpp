@@ -115,6 +115,7 @@ TEST(IniThreads, ConcurrentReadersWhileTheFileChanges) {
     TestFolder folder;
     std::string path = folder.Write("shared.ini", "[s]\nk=1\n");
     std::vector<std::thread> readers;
+    readers.reserve(4);
     for (int t = 0; t < 4; ++t) {
         readers.emplace_back([&path] {
             for (int i = 0; i < 200; ++i) {

@@ -39,6 +39,11 @@ const AddressCase kAddressCases[] = {
     {"08.1.1.1", false, {}},
     {"255.255.255.255x", false, {}},
     {"255.255.255.256", false, {}},
+    {" 1.2.3.4", false, {}},
+    {"1.2.3.4 ", true, {1, 2, 3, 4}},  // text after a blank is ignored
+    {"255.255.255.255 ", true, {255, 255, 255, 255}},
+    {"1.2.3.4 junk", true, {1, 2, 3, 4}},
+    {"255.255.255.255\tjunk", true, {255, 255, 255, 255}},
 };
 
 TEST(Addresses, ParseIPv4LikeInetAddr) {
