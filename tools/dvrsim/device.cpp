@@ -147,12 +147,14 @@ int32_t Device::Read(int command, int channel, uint32_t capacity, std::vector<ui
         if (capacity < record.size()) return wire::kErrBadSize;
         *out = record;
         if (command == kRecSystem) FillClock(out);
+        ++readsAnswered_;
         return wire::kOk;
     }
     if (channel < 0 || channel >= SlotBoundOf(command)) return wire::kErrBadChannel;
     if (capacity < spec->size) return wire::kErrBadSize;
     auto begin = record.begin() + static_cast<long>(spec->size) * channel;
     out->assign(begin, begin + spec->size);
+    ++readsAnswered_;
     return wire::kOk;
 }
 
@@ -283,11 +285,16 @@ std::string Device::Summary() const {
         << "channels: " << options_.shape.channels
         << ", alarm inputs: " << options_.shape.alarmInputs
         << ", alarm outputs: " << options_.shape.alarmOutputs << "\n"
-        << "stores accepted: " << storesAccepted_ << ", records changed: " << stored_.entries.size()
-        << "\n"
+        << "reads answered: " << readsAnswered_ << ", stores accepted: " << storesAccepted_
+        << ", records changed: " << stored_.entries.size() << "\n"
         << "faults: " << DescribeFaults(options_.faults) << "\n";
     for (int ch = 0; ch < options_.shape.channels; ++ch) out << "picture: " << overlay_[ch] << "\n";
     return out.str();
+}
+
+uint32_t Device::readsAnswered() const {
+    std::lock_guard<std::mutex> lock(mutex_);
+    return readsAnswered_;
 }
 
 uint32_t Device::storesAccepted() const {

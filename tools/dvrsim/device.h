@@ -62,6 +62,7 @@ class Device {
     // A few lines about the device for the status page.
     std::string Summary() const;
     uint32_t storesAccepted() const;
+    uint32_t readsAnswered() const;
 
   private:
     const std::vector<uint8_t>& Record(int command);  // lazily built from the defaults
@@ -81,6 +82,7 @@ class Device {
     uint32_t upgradeExpected_ = 0;
     bool upgrading_ = false;
     uint32_t storesAccepted_ = 0;
+    uint32_t readsAnswered_ = 0;
 };
 
 }  // namespace vela::dvrsim
