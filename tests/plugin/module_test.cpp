@@ -12,9 +12,19 @@ namespace {
 
 class ModuleTest : public ::testing::Test {
   protected:
+    // Loaded once and never unloaded, as a host keeps it: the plug-in keeps NetSDK loaded for
+    // the life of the process, so unloading the module would strand that library.
+    static vela::platform::Library* Module() {
+        static vela::platform::Library* const module =
+            vela::platform::OpenLibrary(
+                vela::platform::JoinPath(vela::platform::HostFolder(),
+                                         vela::platform::LibraryFileName("VelaSetupDll")))
+                .release();
+        return module;
+    }
+
     void SetUp() override {
-        module = vela::platform::OpenLibrary(vela::platform::JoinPath(
-            vela::platform::HostFolder(), vela::platform::LibraryFileName("VelaSetupDll")));
+        module = Module();
         ASSERT_NE(module, nullptr);
         init = reinterpret_cast<vela_setup::InitFn>(module->Symbol("Init"));
         unInit = reinterpret_cast<vela_setup::UnInitFn>(module->Symbol("UnInit"));
@@ -37,7 +47,7 @@ class ModuleTest : public ::testing::Test {
         }
     }
 
-    std::unique_ptr<vela::platform::Library> module;
+    vela::platform::Library* module = nullptr;
     vela_setup::InitFn init = nullptr;
     vela_setup::UnInitFn unInit = nullptr;
     vela_setup::SetupServerFn setupServer = nullptr;
