@@ -43,8 +43,8 @@ class CDvsDevice {
     // null for any other number.
     uint8_t* GetRecordGroup(int group);
     // Stores every record that differs from its snapshot: 1 stored, 0 a store needs a reboot
-    // (or not logged in), -1 when the device reported a negative channel count and channel
-    // records it could not be sent were edited.
+    // (or not logged in), -1 when the device reported a negative channel count, so that edited
+    // channel records could not be sent (they stay pending).
     int SaveRecords();
     // Writes the PC's local time into record 18 and stores it at once: the store result.
     int32_t SetDeviceTime();
