@@ -1,0 +1,53 @@
+#!/usr/bin/env bash
+# The main demonstration: builds the Linux programs, starts the simulated DVR (dvrsim) with
+# its built-in default device on a free loopback port and a fresh state folder, runs the
+# plug-in against it through vela-host, shows the device's status page, and stops dvrsim.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+"$root/scripts/setup.sh"
+
+build="$root/build/native"
+echo "== building dvrsim, the NetSDK stand-in, the plug-in and vela-host"
+cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build "$build" --target dvrsim NetSDK VelaSetupDll vela-host -j "$(nproc)" >/dev/null
+bin="$build/bin"
+
+state=$(mktemp -d "${TMPDIR:-/tmp}/vela-demo.XXXXXX")
+dvrsim_pid=""
+cleanup() {
+  [ -n "$dvrsim_pid" ] && kill "$dvrsim_pid" 2>/dev/null && wait "$dvrsim_pid" 2>/dev/null
+  rm -rf "$state"
+}
+trap cleanup EXIT
+
+echo "== starting dvrsim"
+"$bin/dvrsim" --port 0 --state "$state/device.bin" >"$state/dvrsim.out" 2>&1 &
+dvrsim_pid=$!
+port=""
+for _ in $(seq 1 100); do
+  port=$(sed -n 's/^dvrsim listening on 127\.0\.0\.1:\([0-9]*\) (http \([0-9]*\)).*/\1 \2/p' \
+           "$state/dvrsim.out")
+  [ -n "$port" ] && break
+  kill -0 "$dvrsim_pid" 2>/dev/null || { cat "$state/dvrsim.out"; exit 1; }
+  sleep 0.05
+done
+[ -n "$port" ] || { echo "dvrsim did not start"; cat "$state/dvrsim.out"; exit 1; }
+read -r device_port http_port <<<"$port"
+cat "$state/dvrsim.out"
+
+echo
+echo "== vela-host setup --address Office --ip 127.0.0.1 --port $device_port --user admin"
+status=0
+"$bin/vela-host" setup --address Office --ip 127.0.0.1 --port "$device_port" --user admin \
+  --password "" || status=$?
+echo "(vela-host exit code $status: the console closed without a Save, as no script drove it)"
+
+echo
+echo "== the device's status page, http://127.0.0.1:$http_port/"
+exec 3<>"/dev/tcp/127.0.0.1/$http_port"
+printf 'GET / HTTP/1.0\r\nHost: 127.0.0.1\r\n\r\n' >&3
+sed -e '1,/^\r$/d' -e 's/<[^>]*>//g' -e '/^$/d' <&3
+exec 3>&-
+
+echo
+echo "== stopping dvrsim"
