@@ -9,6 +9,7 @@
 // SetupServer answers 0 on a failed login and otherwise the settings-saved flag, so a login
 // whose console closes without Save answers 0 too; GetServerInfo is printed either way.
 // presets: Init, ReadPresetInfo, ReadPresetPlan, UnInit; exit code 0 when both read the file.
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <map>
@@ -76,15 +77,32 @@ std::string Option(const std::map<std::string, std::string>& options, const char
     return found == options.end() ? fallback : found->second;
 }
 
+// A whole decimal number; anything else is a usage error.
+bool IntOption(const std::map<std::string, std::string>& options, const char* name,
+               const char* fallback, int* value) {
+    std::string text = Option(options, name, fallback);
+    char* end = nullptr;
+    long parsed = std::strtol(text.c_str(), &end, 10);
+    if (text.empty() || *end != '\0' || parsed < INT32_MIN || parsed > INT32_MAX) {
+        std::fprintf(stderr, "vela-host: --%s needs a number, not \"%s\"\n", name, text.c_str());
+        return false;
+    }
+    *value = static_cast<int>(parsed);
+    return true;
+}
+
 int RunSetup(const Plugin& plugin, const std::map<std::string, std::string>& options) {
     std::string address = Option(options, "address");
     std::string ip = Option(options, "ip");
-    int port = std::atoi(Option(options, "port", "34567").c_str());
     std::string user = Option(options, "user", "admin");
     std::string password = Option(options, "password");
-    int ddnsMode = std::atoi(Option(options, "ddns-mode", "0").c_str());
     std::string ddnsServer = Option(options, "ddns-server");
-    int ddnsPort = std::atoi(Option(options, "ddns-port", "0").c_str());
+    int port = 0, ddnsMode = 0, ddnsPort = 0;
+    if (!IntOption(options, "port", "34567", &port) ||
+        !IntOption(options, "ddns-mode", "0", &ddnsMode) ||
+        !IntOption(options, "ddns-port", "0", &ddnsPort)) {
+        return 2;
+    }
 
     int32_t result = plugin.setupServer(address.c_str(), ip.c_str(), port, user.c_str(),
                                         password.c_str(), ddnsMode, ddnsServer.c_str(), ddnsPort);
@@ -111,7 +129,8 @@ int RunSetup(const Plugin& plugin, const std::map<std::string, std::string>& opt
 
 int RunPresets(const Plugin& plugin, const std::map<std::string, std::string>& options) {
     std::string address = Option(options, "address");
-    int channel = std::atoi(Option(options, "channel", "0").c_str());
+    int channel = 0;
+    if (!IntOption(options, "channel", "0", &channel)) return 2;
 
     std::vector<uint8_t> records(pi::kSize * pi::kMaxRecords, 0);
     int32_t count = pi::kMaxRecords;
