@@ -1,6 +1,5 @@
 #include "ui/console_script.h"
 
-#include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
@@ -83,19 +82,35 @@ const char* AnswerName(MessageAnswer answer) {
     return "cancel";
 }
 
+// Digits only, at most `maxDigits` of them, ending at `stop` (or the end of the text).
+bool TakeNumber(const std::string& text, size_t& at, char stop, size_t maxDigits, int& value) {
+    const size_t first = at;
+    value = 0;
+    while (at < text.size() && text[at] >= '0' && text[at] <= '9' && at - first < maxDigits) {
+        value = value * 10 + (text[at++] - '0');
+    }
+    if (at == first) return false;
+    if (stop == '\0') return at == text.size();
+    if (at >= text.size() || text[at] != stop) return false;
+    ++at;
+    return true;
+}
+
 bool ParseAddress(const std::string& text, uint32_t& address) {
-    unsigned a, b, c, d;
-    char tail = 0;
-    if (std::sscanf(text.c_str(), "%u.%u.%u.%u%c", &a, &b, &c, &d, &tail) != 4) return false;
-    if (a > 255 || b > 255 || c > 255 || d > 255) return false;
-    address = (a << 24) | (b << 16) | (c << 8) | d;
+    size_t at = 0;
+    address = 0;
+    for (int field = 0; field < 4; ++field) {
+        int octet = 0;
+        if (!TakeNumber(text, at, field < 3 ? '.' : '\0', 3, octet) || octet > 255) return false;
+        address = (address << 8) | static_cast<uint32_t>(octet);
+    }
     return true;
 }
 
 bool ParseTime(const std::string& text, int& hour, int& minute) {
-    char tail = 0;
-    if (std::sscanf(text.c_str(), "%d:%d%c", &hour, &minute, &tail) != 2) return false;
-    return hour >= 0 && hour <= 23 && minute >= 0 && minute <= 59;
+    size_t at = 0;
+    return TakeNumber(text, at, ':', 2, hour) && TakeNumber(text, at, '\0', 2, minute) &&
+           hour <= 23 && minute <= 59;
 }
 
 platform::Point Centre(WindowHandle window) {

@@ -221,16 +221,17 @@ void HeadlessWindowSystem::PaintControl(HeadlessWindow* w, Canvas& canvas) {
     }
 }
 
-// One window's own picture: erase, then its paint (a sink's paint, or the control's look).
-void HeadlessWindowSystem::RenderOne(HeadlessWindow* window, Canvas& canvas) {
+// One window's own picture: erase (when asked), then its paint (a sink's paint, or the
+// control's look).
+void HeadlessWindowSystem::RenderOne(HeadlessWindow* window, Canvas& canvas, bool erase) {
     const WindowHandle handle = window->Handle();
     const Rect client{0, 0, window->rect.Width(), window->rect.Height()};
-    if (window->kind == WindowKind::Dialog || window->kind == WindowKind::Custom) {
-        Event erase;
-        erase.kind = EventKind::EraseBackground;
-        erase.window = handle;
-        erase.canvas = &canvas;
-        if (!Deliver(window, erase) && Find(handle)) canvas.FillRect(client, kFace);
+    if (erase && (window->kind == WindowKind::Dialog || window->kind == WindowKind::Custom)) {
+        Event event;
+        event.kind = EventKind::EraseBackground;
+        event.window = handle;
+        event.canvas = &canvas;
+        if (!Deliver(window, event) && Find(handle)) canvas.FillRect(client, kFace);
     }
     if (!Find(handle)) return;
     Event paint;
@@ -250,7 +251,7 @@ void HeadlessWindowSystem::RenderTree(HeadlessWindow* window, Pixmap& pixmap, Po
     if (bounded.IsEmpty()) return;
     const WindowHandle handle = window->Handle();
     RasterCanvas canvas(pixmap, origin, bounded);
-    RenderOne(window, canvas);
+    RenderOne(window, canvas, true);
     if (!Find(handle)) return;
     const std::vector<HeadlessWindow*> children = window->children;
     for (HeadlessWindow* child : children) {
@@ -267,23 +268,8 @@ void HeadlessWindowSystem::PaintPending(HeadlessWindow* window) {
     if (window->invalid) {
         Pixmap scratch(std::max(window->rect.Width(), 1), std::max(window->rect.Height(), 1), 0);
         RasterCanvas canvas(scratch, {0, 0}, {0, 0, scratch.width, scratch.height});
-        const bool erase = window->eraseNeeded;
-        const Rect client{0, 0, window->rect.Width(), window->rect.Height()};
-        if (erase && (window->kind == WindowKind::Dialog || window->kind == WindowKind::Custom)) {
-            Event event;
-            event.kind = EventKind::EraseBackground;
-            event.window = handle;
-            event.canvas = &canvas;
-            if (!Deliver(window, event) && Find(handle)) canvas.FillRect(client, kFace);
-        }
+        RenderOne(window, canvas, window->eraseNeeded);
         if (!Find(handle)) return;
-        Event paint;
-        paint.kind = EventKind::Paint;
-        paint.window = handle;
-        paint.canvas = &canvas;
-        if (!Deliver(window, paint) && Find(handle)) PaintControl(window, canvas);
-        if (!Find(handle)) return;
-        window->invalid = window->eraseNeeded = false;
     }
     const std::vector<HeadlessWindow*> children = window->children;
     for (HeadlessWindow* child : children) {

@@ -164,7 +164,7 @@ class HeadlessWindowSystem : public WindowSystem {
     void DefaultMouse(HeadlessWindow* window, const Event& event);
 
     // Painting (headless_painter.cpp).
-    void RenderOne(HeadlessWindow* window, Canvas& canvas);
+    void RenderOne(HeadlessWindow* window, Canvas& canvas, bool erase);
     void RenderTree(HeadlessWindow* window, Pixmap& pixmap, Point origin, const Rect& clip);
     void PaintControl(HeadlessWindow* window, Canvas& canvas);
     ControlColors AskControlColors(HeadlessWindow* control, Canvas& canvas);

@@ -133,6 +133,21 @@ TEST_F(ScriptTest, UnknownKeysAndCommandsAreErrorsAndTheDialogClosesAsEscape) {
     EXPECT_EQ(ReadFile(transcript), "error\t2\tunknown command frobnicate\n");
 }
 
+TEST_F(ScriptTest, MalformedAddressesAndTimesAreRefused) {
+    TestDialog dialog;
+    for (const char* line :
+         {"set EditAddress 10.0.0.256", "set EditAddress 10.0.0", "set EditAddress 1.2.3.4x",
+          "set DateTimePickerStart 24:00", "set DateTimePickerStart 7-30", "select CmbList 3",
+          "row ListItems 2", "check CheckEnable 2"}) {
+        WriteFile(script, std::string(line) + "\n");
+        {
+            ui::ScriptSession session(script, transcript);
+            dialog.DoModal();
+        }
+        EXPECT_EQ(ReadFile(transcript).rfind("error\t1\t", 0), 0u) << line;
+    }
+}
+
 TEST_F(ScriptTest, WithoutAReplyTheSafeAnswerIsGiven) {
     WriteFile(script, "click BtnPush\nclick BtnSkin\nexpect BtnPush Push\n");
     TestDialog dialog;
