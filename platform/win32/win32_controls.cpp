@@ -140,7 +140,10 @@ int Win32WindowSystem::GetCurSel(WindowHandle combo) {
     return static_cast<int>(Send(combo, CB_GETCURSEL));
 }
 
+// An index past the end clears the selection as -1 does (the documented behaviour; some
+// implementations keep the old selection instead, so the index is made -1 here).
 int Win32WindowSystem::SetCurSel(WindowHandle combo, int index) {
+    if (index < -1 || index >= GetCount(combo)) index = -1;
     return static_cast<int>(Send(combo, CB_SETCURSEL, static_cast<WPARAM>(index)));
 }
 

@@ -1,5 +1,7 @@
-// Snapshots: the window as it stands on the screen, frame and children included, copied from
-// the window's device context after pending painting, written as a 32-bit BMP. UI thread.
+// Snapshots: the window's client area as it stands on the screen, children included, copied
+// from the window's device context after pending painting, written as a 32-bit BMP. The frame
+// and caption are the system's (drawn by the window manager, if any) and are left out.
+// UI thread.
 #include <cstdio>
 #include <vector>
 
@@ -45,7 +47,7 @@ bool Win32WindowSystem::Snapshot(WindowHandle window, const std::string& path) {
                    RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
     DrainQueue();
     RECT bounds{};
-    ::GetWindowRect(hwnd, &bounds);
+    ::GetClientRect(hwnd, &bounds);
     const int width = bounds.right - bounds.left;
     const int height = bounds.bottom - bounds.top;
     if (width <= 0 || height <= 0 || width > kMaxSnapshotSide || height > kMaxSnapshotSide) {
@@ -60,7 +62,7 @@ bool Win32WindowSystem::Snapshot(WindowHandle window, const std::string& path) {
     info.bmiHeader.biBitCount = kBitsPerPixel;
     info.bmiHeader.biCompression = BI_RGB;
     void* bits = nullptr;
-    HDC windowDc = ::GetWindowDC(hwnd);
+    HDC windowDc = ::GetDC(hwnd);
     HDC memoryDc = ::CreateCompatibleDC(windowDc);
     HBITMAP bitmap = ::CreateDIBSection(windowDc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
     bool copied = false;
@@ -70,7 +72,7 @@ bool Win32WindowSystem::Snapshot(WindowHandle window, const std::string& path) {
         if (::IsWindowVisible(hwnd)) {
             copied = ::BitBlt(memoryDc, 0, 0, width, height, windowDc, 0, 0, SRCCOPY) != FALSE;
         } else {
-            copied = ::PrintWindow(hwnd, memoryDc, 0) != FALSE;
+            copied = ::PrintWindow(hwnd, memoryDc, PW_CLIENTONLY) != FALSE;
         }
         ::GdiFlush();
         ::SelectObject(memoryDc, old);
