@@ -175,7 +175,8 @@ TEST_F(ExportsTest, PresetReadersUseThePresetFolderBesideTheHost) {
     vela::WriteI32(image, preset + ptz::preset_record::kUsed, 1);
     vela::WriteI32(image, preset + ptz::preset_record::kNumber, 1);
     vela::WriteI32(image, ptz::preset_image::SpeedOffset(3), 200);
-    std::string path = ptz::PresetFilePath(vela::plugin::g_pDVSManager->PresetFolder(), address);
+    const std::string path = vela::platform::JoinPath(
+        vela::platform::JoinPath(vela::platform::HostFolder(), "DVSYTFILE"), address + ".dat");
     {
         std::FILE* out = std::fopen(path.c_str(), "wb");
         ASSERT_NE(out, nullptr);

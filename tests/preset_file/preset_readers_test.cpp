@@ -9,7 +9,6 @@
 
 #include "pages/ptz/preset_file.h"
 #include "platform/bytes.h"
-#include "platform/kernel.h"
 #include "tests/plugin/temp_folder.h"
 
 namespace {
@@ -76,16 +75,6 @@ class PresetFileTest : public ::testing::Test {
     std::vector<uint8_t> items = std::vector<uint8_t>(ptz::plan_item::kSize * 32, kUntouched);
     int32_t count = 0, speed = -1, homePreset = -1, homeTime = -1;
 };
-
-TEST(PresetFileLayout, PathAndOffsets) {
-    EXPECT_EQ(ptz::PresetFilePath("F", "Office"),
-              std::string("F") + vela::platform::PathSeparator() + "Office.dat");
-    EXPECT_EQ(img::PresetOffset(0, 0), 48u);
-    EXPECT_EQ(img::PresetOffset(1, 2), 48u + (128 + 2) * 164);
-    EXPECT_EQ(img::PlanOffset(2, 3), 671792u + 2 * 768 + 3 * 24);
-    EXPECT_EQ(img::SpeedOffset(31), 696368u + 124);
-    EXPECT_EQ(img::SpeedOffset(31) + 4, img::kSize);
-}
 
 TEST_F(PresetFileTest, UsedSlotsBecomeRecordsInSlotOrder) {
     AddPreset(2, 0);

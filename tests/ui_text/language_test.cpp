@@ -84,21 +84,6 @@ TEST_F(LanguageTest, AFileIsNotALanguageFolder) {
     EXPECT_EQ(paths.languageFolder, Folder("English"));
 }
 
-TEST(LanguageTable, CodesAreThisSystemsOwnNumbering) {
-    const std::pair<int, const char*> table[] = {
-        {918, "German"},   {936, "English"},   {968, "French"},   {972, "Spanish"},
-        {978, "Italian"},  {988, "Portugal"},  {998, "Dutch"},    {1012, "Hebrew"},
-        {1032, "Greek"},   {1048, "Russian"},  {1096, "Korea"},   {1097, "Japanese"},
-        {1512, "Turkish"}, {2051, "TChinese"}, {2052, "Chinese"},
-    };
-    for (const auto& [code, folder] : table) {
-        EXPECT_STREQ(vela::ui::LanguageFolderName(code), folder) << code;
-    }
-    for (int code : {0, -1, 1041, 1252, 2053, 1033}) {
-        EXPECT_STREQ(vela::ui::LanguageFolderName(code), "English") << code;
-    }
-}
-
 class ReadIniTextTest : public ::testing::Test {
   protected:
     TempFolder folder;
