@@ -211,5 +211,10 @@ int main(int argc, char** argv) {
     }
     int exitCode = command == "setup" ? RunSetup(plugin, options) : RunPresets(plugin, options);
     plugin.unInit();
+    // Like a video client, the host keeps the plug-in loaded until the process ends: the
+    // plug-in keeps NetSDK loaded for the life of the process.
+    static vela::platform::Library* const keptLoaded = plugin.library.release();
+    static_cast<void>(keptLoaded);
+    std::fflush(stdout);
     return exitCode;
 }
