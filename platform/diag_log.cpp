@@ -1,6 +1,7 @@
 #include "platform/diag_log.h"
 
 #include <cstdarg>
+#include <cstring>
 
 namespace vela::platform {
 
@@ -8,6 +9,8 @@ namespace {
 
 constexpr char kSection[] = "OutputInfoToFile";
 constexpr size_t kTimeStampCapacity = 16;  // "HH:MM:SS\t" and its zero
+constexpr char kLineEnd[] = "\r\n";
+constexpr size_t kLineEndLength = sizeof(kLineEnd) - 1;
 
 static_assert(sizeof(CDiagLog::kWrapNotice) - 1 == 52, "the wrap notice is 52 characters");
 
@@ -65,23 +68,26 @@ int CDiagLog::Write(const char* format, ...) {
         m_nWritten = static_cast<int32_t>(sizeof(kWrapNotice) - 1);
     }
 
-    char message[kMessageCapacity + 1];
+    // One buffer per line: time stamp, the message cut to its capacity, CR LF.
+    char line[kTimeStampCapacity + kMessageCapacity + kLineEndLength + 1];
+    LocalTime now = Now();
+    int stamp = std::snprintf(line, kTimeStampCapacity, "%02d:%02d:%02d\t", now.hour, now.minute,
+                              now.second);
+    size_t length = stamp > 0 ? std::strlen(line) : 0;
+
+    char* message = line + length;
     va_list args;
     va_start(args, format);
-    int formatted = std::vsnprintf(message, sizeof(message), format, args);
+    int formatted = std::vsnprintf(message, kMessageCapacity + 1, format, args);
     va_end(args);
     if (formatted < 0) message[0] = '\0';
     message[kMessageCapacity] = '\0';  // some C runtimes leave a cut text unterminated
+    length += std::strlen(message);
 
-    LocalTime now = Now();
-    char stamp[kTimeStampCapacity];
-    std::snprintf(stamp, sizeof(stamp), "%02d:%02d:%02d\t", now.hour, now.minute, now.second);
-
-    std::string line = stamp;
-    line += message;
-    line += "\r\n";
-    WriteBytes(m_pFile, line.data(), line.size());
-    m_nWritten += static_cast<int32_t>(line.size());
+    std::memcpy(line + length, kLineEnd, kLineEndLength);
+    length += kLineEndLength;
+    WriteBytes(m_pFile, line, length);
+    m_nWritten += static_cast<int32_t>(length);
     return 0;
 }
 
