@@ -73,15 +73,26 @@ using SetMotionAlarmStateFn = int32_t(VELASETUP_CALL*)(int32_t channel, int32_t 
 }  // namespace vela_setup
 
 extern "C" {
+// 1; repeated calls before UnInit do nothing more. The three values are kept, never read.
 int32_t VELASETUP_CALL Init(int32_t a, int32_t b, int32_t c);
+// 1 when the plug-in was initialised, else 0.
 int32_t VELASETUP_CALL UnInit();
+// Logs in and runs the console modally: 0 on a failed login, else 1 once any console since
+// Init was saved. Only the low 16 bits of port are used.
 int32_t VELASETUP_CALL SetupServer(const char* address, const char* loginAddress, int32_t port,
                                    const char* user, const char* password, int32_t ddnsMode,
                                    const char* ddnsServer, int32_t ddnsPort);
+// The last SetupServer's parameters (after any change a Save made): addressOut receives the
+// address in full (the host's buffer must hold it), serverInfo a ServerInfoRecord. 0 before
+// the first SetupServer.
 int32_t VELASETUP_CALL GetServerInfo(char* addressOut, uint8_t* serverInfo);
+// The stored presets of one channel (0..31) from the device's preset file. *count above 0 on
+// entry; on 1 it holds the records written. *speed is never below 128.
 int32_t VELASETUP_CALL ReadPresetInfo(const char* address, int32_t channel, uint8_t* records,
                                       int32_t* count, int32_t* speed);
+// The timed preset calls of one channel and its home preset (0, 0 when it has none).
 int32_t VELASETUP_CALL ReadPresetPlan(const char* address, int32_t channel, uint8_t* items,
                                       int32_t* count, int32_t* homePreset, int32_t* homeTime);
+// Shows a channel's motion alarm state on an open console: 1 when one is open, else 0.
 int32_t VELASETUP_CALL SetMotionAlarmState(int32_t channel, int32_t reserved, int32_t state);
 }
