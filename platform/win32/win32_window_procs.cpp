@@ -105,10 +105,18 @@ bool DrawItem(HWND hwnd, LPARAM lparam) {
 bool Command(HWND hwnd, WPARAM wparam, LPARAM lparam) {
     const int code = HIWORD(wparam);
     if (!IsForwardedCommand(code)) return false;
+    // A command names a control only when it comes from a child with that id: the dialog
+    // manager's OK for Enter may carry another window (a dialog without an OK button), and
+    // that is no control of id 1.
+    HWND control = reinterpret_cast<HWND>(lparam);
+    if (control &&
+        (::GetAncestor(control, GA_PARENT) != hwnd || ::GetDlgCtrlID(control) != LOWORD(wparam))) {
+        control = nullptr;
+    }
     Event event;
     event.kind = EventKind::Command;
     event.window = ToHandle(hwnd);
-    event.control = ToHandle(reinterpret_cast<HWND>(lparam));
+    event.control = ToHandle(control);
     event.controlId = LOWORD(wparam);
     event.code = code;
     return Deliver(hwnd, event);

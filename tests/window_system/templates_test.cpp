@@ -1,0 +1,97 @@
+// Every template of the plug-in becomes a dialog whose controls are the table's rows: same ids,
+// order, kinds, visibility and enabled state, each a child of the dialog.
+#include <gtest/gtest.h>
+
+#include "resources/control_styles.h"
+#include "resources/dialog_template.h"
+#include "tests/window_system/recording_sink.h"
+
+namespace vela::wstest {
+namespace {
+
+using platform::WindowKind;
+using resources::ControlKind;
+
+WindowKind Expected(ControlKind kind) {
+    switch (kind) {
+        case ControlKind::Static:
+            return WindowKind::Static;
+        case ControlKind::Edit:
+            return WindowKind::Edit;
+        case ControlKind::PushButton:
+            return WindowKind::PushButton;
+        case ControlKind::CheckBox:
+            return WindowKind::CheckBox;
+        case ControlKind::RadioButton:
+            return WindowKind::RadioButton;
+        case ControlKind::GroupBox:
+            return WindowKind::GroupBox;
+        case ControlKind::ComboBox:
+            return WindowKind::ComboBox;
+        case ControlKind::IpAddress:
+            return WindowKind::IpAddress;
+        case ControlKind::TimePicker:
+            return WindowKind::TimePicker;
+        case ControlKind::ListView:
+            return WindowKind::ListView;
+        case ControlKind::Custom:
+            return WindowKind::Custom;
+    }
+    return WindowKind::Custom;
+}
+
+TEST(TemplateTest, EveryTemplateBuildsItsControlsInTableOrder) {
+    ASSERT_GT(resources::DialogTemplateCount(), 0u);
+    for (size_t t = 0; t < resources::DialogTemplateCount(); ++t) {
+        const resources::DialogTemplate& tmpl = resources::DialogTemplateAt(t);
+        SCOPED_TRACE("template " + std::to_string(tmpl.id));
+        RecordingSink sink;
+        platform::WindowHandle dialog = Ws().CreateModeless(tmpl, nullptr, &sink);
+        ASSERT_NE(dialog, nullptr);
+        EXPECT_EQ(Ws().GetKind(dialog), WindowKind::Dialog);
+        EXPECT_EQ(Ws().GetTemplate(dialog), &tmpl);
+        ASSERT_FALSE(sink.log.empty());
+        EXPECT_EQ(sink.log.front(), "init");
+
+        const std::vector<platform::WindowHandle> children = Ws().GetChildren(dialog);
+        ASSERT_EQ(children.size(), tmpl.controlCount);
+        for (size_t i = 0; i < tmpl.controlCount; ++i) {
+            const resources::ControlTemplate& control = tmpl.controls[i];
+            SCOPED_TRACE("control " + std::to_string(control.id));
+            platform::WindowHandle item = Ws().GetDlgItem(dialog, control.id);
+            EXPECT_EQ(item, children[i]);
+            EXPECT_EQ(Ws().GetDlgCtrlID(item), control.id);
+            EXPECT_EQ(Ws().GetParent(item), dialog);
+            EXPECT_EQ(Ws().GetKind(item), Expected(control.kind));
+            EXPECT_EQ(Ws().IsVisible(item), (control.style & resources::kWsVisible) != 0);
+            EXPECT_EQ(Ws().IsEnabled(item), (control.style & resources::kWsDisabled) == 0);
+        }
+        Ws().DestroyWindow(dialog);
+        EXPECT_FALSE(Ws().IsWindow(dialog));
+        EXPECT_EQ(sink.log.back(), "destroyed");
+    }
+}
+
+TEST(TemplateTest, ChildPageWithoutParentIsTopLevelAndWithParentIsItsChild) {
+    const resources::DialogTemplate* page = resources::FindDialogTemplate(resources::kServerPageId);
+    const resources::DialogTemplate* host = resources::FindDialogTemplate(resources::kTestDialogId);
+    ASSERT_TRUE(page && host);
+    RecordingSink hostSink, pageSink, loneSink;
+    platform::WindowHandle parent = Ws().CreateModeless(*host, nullptr, &hostSink);
+    ASSERT_NE(parent, nullptr);
+    EXPECT_EQ(Ws().GetParent(parent), nullptr);
+    platform::WindowHandle child = Ws().CreateModeless(*page, parent, &pageSink);
+    ASSERT_NE(child, nullptr);
+    EXPECT_EQ(Ws().GetParent(child), parent);
+    platform::WindowHandle lone = Ws().CreateModeless(*page, nullptr, &loneSink);
+    ASSERT_NE(lone, nullptr);
+    EXPECT_EQ(Ws().GetParent(lone), nullptr);
+    Ws().DestroyWindow(lone);
+    // The child page goes with its parent.
+    Ws().DestroyWindow(parent);
+    EXPECT_FALSE(Ws().IsWindow(child));
+    EXPECT_EQ(pageSink.log.back(), "destroyed");
+}
+
+}  // namespace
+}  // namespace vela::wstest
