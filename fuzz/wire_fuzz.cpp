@@ -17,9 +17,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     auto [replies, sink] = wire::MakeMemoryPipe();
     client->Write(data, size);
     client->Close();
-    dvrsim::SessionHooks hooks{
-        [] { return false; }, [] {},
-        [](const std::string&, bool* ok) { return std::string(*ok = false, 'x'); }};
+    dvrsim::SessionHooks hooks;
+    hooks.shouldEnd = [] { return false; };
+    hooks.reboot = [] {};
+    hooks.control = [](const std::string&, bool* ok) {  // faults stay as they are
+        *ok = false;
+        return std::string();
+    };
     dvrsim::Session session(device, *replies, hooks);
     wire::Frame frame;
     while (wire::ReadFrame(*server, &frame, 0, 10) == wire::ReadResult::kFrame &&

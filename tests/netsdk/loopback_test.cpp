@@ -2,6 +2,10 @@
 // on loopback: exports, login failures with their error code, reboot and coming back.
 #include <gtest/gtest.h>
 
+#include <mutex>
+#include <string>
+#include <vector>
+
 #include "platform/abi.h"
 #include "platform/kernel.h"
 #include "tests/dvrsim/test_folder.h"
@@ -18,6 +22,16 @@ using VoidFn = int32_t(VELA_STDCALL*)();
 using GetConfigFn = int32_t(VELA_STDCALL*)(int32_t, uint32_t, int32_t, void*, uint32_t, uint32_t*,
                                            int32_t);
 using RebootFn = int32_t(VELA_STDCALL*)(int32_t, int32_t, int32_t);
+using MessageCallbackFn = int32_t(VELA_STDCALL*)(int32_t, const char*, uint32_t, uintptr_t);
+using SetMessageCallbackFn = int32_t(VELA_STDCALL*)(MessageCallbackFn, uintptr_t);
+
+std::mutex g_messagesMutex;
+std::vector<std::string> g_messages;
+int32_t VELA_STDCALL KeepMessage(int32_t, const char* data, uint32_t length, uintptr_t) {
+    std::lock_guard<std::mutex> lock(g_messagesMutex);
+    g_messages.emplace_back(data, length);
+    return 0;
+}
 
 class LoopbackFixture : public ::testing::Test {
   protected:
@@ -75,6 +89,8 @@ TEST_F(LoopbackFixture, WrongPasswordFailsWithAnErrorCode) {
 }
 
 TEST_F(LoopbackFixture, RebootDropsTheLoginAndTheDeviceComesBack) {
+    reinterpret_cast<SetMessageCallbackFn>(library_->Ordinal(8))(&KeepMessage, 0);
+    int32_t watcher = Login("1234");  // another client of the same device
     int32_t login = Login("1234");
     ASSERT_GT(login, 0);
     auto reboot = reinterpret_cast<RebootFn>(library_->Ordinal(39));
@@ -88,6 +104,16 @@ TEST_F(LoopbackFixture, RebootDropsTheLoginAndTheDeviceComesBack) {
         if (!dropped) platform::SleepMs(10);
     }
     EXPECT_TRUE(dropped);
+    for (int i = 0; i < 200; ++i) {  // the other client is told why it is dropped
+        std::lock_guard<std::mutex> lock(g_messagesMutex);
+        if (!g_messages.empty()) break;
+        platform::SleepMs(10);
+    }
+    {
+        std::lock_guard<std::mutex> lock(g_messagesMutex);
+        EXPECT_EQ(g_messages, std::vector<std::string>{"reboot"});
+    }
+    reinterpret_cast<HandleFn>(library_->Ordinal(7))(watcher);
     EXPECT_EQ(reinterpret_cast<HandleFn>(library_->Ordinal(7))(login), 1);
     int32_t again = 0;
     for (int i = 0; i < 200 && again <= 0; ++i) {

@@ -138,6 +138,7 @@ void Server::Serve(std::unique_ptr<platform::TcpSocket> socket, Connection* conn
     uint32_t generation = generation_;
     SessionHooks hooks;
     hooks.shouldEnd = [this, generation] { return stopping_ || generation != generation_; };
+    hooks.farewell = [this] { return std::string(stopping_ ? "shutdown" : "reboot"); };
     hooks.reboot = [this] { Reboot(); };
     hooks.control = [this](const std::string& line, bool* ok) { return Control(line, ok); };
     Session session(*device_, stream, hooks);

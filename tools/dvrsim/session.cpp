@@ -36,6 +36,13 @@ void Session::Run() {
         if (result == wire::ReadResult::kFrame && !Handle(request)) return;
         if (!SendDuePackets()) return;
     }
+    if (hooks_.farewell) {
+        std::string text = hooks_.farewell();
+        wire::Frame message;
+        message.command = wire::kMessage;
+        message.payload.assign(text.begin(), text.end());
+        wire::WriteFrame(stream_, message);
+    }
 }
 
 uint32_t Session::MsUntilNextPacket() const {

@@ -14,8 +14,9 @@ namespace vela::dvrsim {
 
 // What a session asks of the server around it.
 struct SessionHooks {
-    std::function<bool()> shouldEnd;                                // the server stops or reboots
-    std::function<void()> reboot;                                   // a client asked for a reboot
+    std::function<bool()> shouldEnd;        // the server stops or reboots
+    std::function<std::string()> farewell;  // the message sent when shouldEnd ends it
+    std::function<void()> reboot;           // a client asked for a reboot
     std::function<std::string(const std::string&, bool*)> control;  // server-level commands
 };
 

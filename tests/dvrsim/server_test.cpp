@@ -1,0 +1,118 @@
+// The dvrsim program around the device: its options, its status page and its control
+// commands, on loopback.
+#include <gtest/gtest.h>
+
+#include <thread>
+
+#include "platform/net.h"
+#include "test_folder.h"
+#include "tools/dvrsim/options.h"
+#include "tools/dvrsim/server.h"
+
+namespace vela::dvrsim {
+namespace {
+
+using testing::TestFolder;
+
+bool Parse(std::vector<const char*> args, ServerOptions* options, std::string* error) {
+    return ParseOptions(static_cast<int>(args.size()), args.data(), options, error);
+}
+
+TEST(DvrsimOptions, DefaultsAndEveryOption) {
+    ServerOptions options;
+    std::string error;
+    ASSERT_TRUE(Parse({}, &options, &error));
+    EXPECT_EQ(options.port, 34567);
+    EXPECT_EQ(options.device.shape.channels, 4);
+    EXPECT_EQ(options.device.shape.alarmInputs, 4);
+    EXPECT_EQ(options.device.shape.alarmOutputs, 1);
+    EXPECT_EQ(options.device.user, "admin");
+    EXPECT_EQ(options.device.password, "");
+
+    ASSERT_TRUE(Parse({"--port",       "4000", "--state",        "s.bin", "--channels",     "16",
+                       "--alarm-in",   "8",    "--alarm-out",    "2",     "--user",         "op",
+                       "--password",   "pw",   "--refuse-store", "20",    "--needs-reboot", "68",
+                       "--drop-after", "3",    "--delay-ms",     "10",    "--silent"},
+                      &options, &error))
+        << error;
+    EXPECT_EQ(options.port, 4000);
+    EXPECT_EQ(options.device.statePath, "s.bin");
+    EXPECT_EQ(options.device.shape.channels, 16);
+    EXPECT_EQ(options.device.shape.alarmInputs, 8);
+    EXPECT_EQ(options.device.shape.alarmOutputs, 2);
+    EXPECT_EQ(options.device.user, "op");
+    EXPECT_EQ(options.device.password, "pw");
+    EXPECT_EQ(options.device.faults.refuseStore.count(20), 1u);
+    EXPECT_EQ(options.device.faults.needsReboot.count(68), 1u);
+    EXPECT_EQ(options.device.faults.dropAfter, 3);
+    EXPECT_EQ(options.device.faults.delayMs, 10);
+    EXPECT_TRUE(options.device.faults.silent);
+
+    for (auto bad : std::vector<std::vector<const char*>>{{"--channels", "33"},
+                                                          {"--port", "70000"},
+                                                          {"--port"},
+                                                          {"--bogus", "1"},
+                                                          {"--alarm-out", "x"}}) {
+        ServerOptions ignored;
+        EXPECT_FALSE(Parse(bad, &ignored, &error)) << bad[0];
+        EXPECT_FALSE(error.empty());
+    }
+}
+
+TEST(DvrsimServer, ServesAStatusPageAndObeysControlCommands) {
+    TestFolder folder;
+    ServerOptions options;
+    options.port = 0;
+    options.device.statePath = folder.File("state.bin");
+    Server server(options);
+    std::string reason;
+    ASSERT_TRUE(server.Start(&reason)) << reason;
+    ASSERT_NE(server.httpPort(), 0);
+
+    platform::StartSockets();
+    auto socket = platform::ConnectTcp({127, 0, 0, 1}, server.httpPort());
+    ASSERT_TRUE(socket);
+    const char request[] = "GET / HTTP/1.0\r\n\r\n";
+    ASSERT_TRUE(socket->Send(request, sizeof(request) - 1));
+    std::string page;
+    char buffer[1024];
+    while (socket->WaitReadable(2000) == 1) {
+        int got = socket->Receive(buffer, sizeof(buffer));
+        if (got <= 0) break;
+        page.append(buffer, static_cast<size_t>(got));
+    }
+    EXPECT_EQ(page.rfind("HTTP/1.0 200 OK", 0), 0u) << page;
+    EXPECT_NE(page.find("firmware: V3.4.2"), std::string::npos) << page;
+    EXPECT_NE(page.find("channels: 4"), std::string::npos);
+
+    bool ok = false;
+    EXPECT_NE(server.Control("status", &ok).find("faults: none"), std::string::npos);
+    EXPECT_TRUE(ok);
+    server.Control("delay 99999999", &ok);
+    EXPECT_FALSE(ok);
+    server.Control("refuse-store 20", &ok);
+    EXPECT_TRUE(ok);
+    EXPECT_NE(server.Control("status", &ok).find("refuse-store 20"), std::string::npos);
+
+    std::thread waiter([&server] { server.WaitForQuit(); });
+    server.Control("quit", &ok);
+    waiter.join();
+    EXPECT_TRUE(ok);
+}
+
+TEST(DvrsimServer, ATakenPortIsReported) {
+    TestFolder folder;
+    ServerOptions options;
+    options.port = 0;
+    options.device.statePath = folder.File("state.bin");
+    Server first(options);
+    std::string reason;
+    ASSERT_TRUE(first.Start(&reason));
+    options.port = first.port();
+    Server second(options);
+    EXPECT_FALSE(second.Start(&reason));
+    EXPECT_NE(reason.find(std::to_string(first.port())), std::string::npos);
+}
+
+}  // namespace
+}  // namespace vela::dvrsim
