@@ -65,7 +65,7 @@ constexpr size_t kLinkBuzzer = 1472;
 void WriteLinkage(uint8_t* link, uint32_t recordMask, bool driveOutput, bool buzzer) {
     WriteU32(link, kLinkRecordMask, recordMask);
     WriteU32(link, kLinkOutputMask, driveOutput ? 1 : 0);
-    for (int day = 0; day < 7; ++day) {
+    for (size_t day = 0; day < 7; ++day) {
         uint8_t* period = link + kLinkSchedule + kPeriodSize * (6 * day);
         WriteI32(period, 0, 1);
         WriteI32(period, 16, 23);
@@ -197,7 +197,7 @@ Block RecordSchedule(const DeviceShape& shape) {
     for (int ch = 0; ch < Channels(shape); ++ch) {
         uint8_t* entry = b.data() + kEntry * ch;
         WriteI32(entry, 0, 5);
-        for (int day = 0; day < 7; ++day) {
+        for (size_t day = 0; day < 7; ++day) {
             uint8_t* period = entry + 16 + kPeriodSize * (6 * day);
             WriteI32(period, 0, 1);
             WriteI32(period, 16, 24);
@@ -295,7 +295,7 @@ std::vector<uint8_t> BuildDeviceInfo(const DeviceShape& shape, const std::string
     WriteText(b.data(), kInfoHardware, 64, "DVS-HB04 rev.B");
     const int32_t date[3] = {2013, 5, 31};
     const int32_t time[3] = {9, 7, 5};
-    for (int i = 0; i < 3; ++i) {
+    for (size_t i = 0; i < 3; ++i) {
         WriteI32(b.data(), kInfoBuildDate + 4 * i, date[i]);
         WriteI32(b.data(), kInfoBuildTime + 4 * i, time[i]);
     }

@@ -40,7 +40,8 @@ bool ParseOptions(int argc, const char* const* argv, ServerOptions* options, std
         long value = 0;
         auto number = [&](long low, long high) {
             if (ToInt(text, low, high, &value)) return true;
-            *error = "bad value for " + name + ": " + text;
+            *error = "bad value for " + name;
+            error->append(": ").append(text);
             return false;
         };
         if (name == "--port") {
@@ -71,7 +72,8 @@ bool ParseOptions(int argc, const char* const* argv, ServerOptions* options, std
                    name == "--delay-ms") {
             std::string command = name == "--delay-ms" ? "delay" : name.substr(2);
             std::string reason;
-            if (!ApplyFaultCommand(command + " " + text, &device.faults, &reason)) {
+            command.append(" ").append(text);
+            if (!ApplyFaultCommand(command, &device.faults, &reason)) {
                 *error = reason;
                 return false;
             }

@@ -19,7 +19,7 @@ constexpr uint32_t kDefaultWaitMs = 5000;
 constexpr uint32_t kMaxWaitMs = 60000;
 constexpr uint32_t kLogoutWaitMs = 1000;
 constexpr uint32_t kStopPlayWaitMs = 2000;
-constexpr size_t kUpgradeChunk = 32 * 1024;
+constexpr size_t kUpgradeChunk = size_t{32} * 1024;
 constexpr int32_t kMaxTries = 10;
 
 std::vector<uint8_t> Ints(std::initializer_list<int32_t> values) {
@@ -319,9 +319,9 @@ int32_t Library::Upgrade(int32_t login, const char* path, int32_t, UpgradeCallba
 
 // Upgrade thread. Progress counts the bytes the device took, but the final "all done" report
 // comes only after the device accepted the whole image, so done == total means installed.
-void Library::RunUpgrade(int32_t login, int32_t upgrade, std::shared_ptr<Connection> connection,
-                         std::vector<uint8_t> image, UpgradeCallback callback, uintptr_t user,
-                         UpgradeJob* job) {
+void Library::RunUpgrade(int32_t login, int32_t upgrade,
+                         const std::shared_ptr<Connection>& connection, std::vector<uint8_t> image,
+                         UpgradeCallback callback, uintptr_t user, UpgradeJob* job) {
     auto total = static_cast<int32_t>(image.size());
     int32_t status = connection->Request(
         wire::kUpgradeBegin, Ints({static_cast<int32_t>(image.size())}), kDefaultWaitMs);

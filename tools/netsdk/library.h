@@ -67,7 +67,7 @@ class Library {
     std::shared_ptr<Connection> Find(int32_t login);
     int32_t Fail(int32_t error);  // records the error, returns 0
     uint32_t WaitOf(int32_t waitMs) const;
-    void RunUpgrade(int32_t login, int32_t upgrade, std::shared_ptr<Connection> connection,
+    void RunUpgrade(int32_t login, int32_t upgrade, const std::shared_ptr<Connection>& connection,
                     std::vector<uint8_t> image, UpgradeCallback callback, uintptr_t user,
                     UpgradeJob* job);  // upgrade thread
 
