@@ -42,6 +42,11 @@ class CConsolePage : public ui::Dialog {
     // Returns 1 when done, 0 when the page has nothing to exchange.
     virtual int UpdateRecords(int bSave, int keepPreview) = 0;
 
+    // Pages with a live preview (Channel, Alarm) draw their overlay onto a displayed frame.
+    // Player library thread, while the console holds its draw lock (so the page's window is
+    // not being destroyed); the others draw nothing.
+    virtual void DrawHook(void* /*deviceContext*/, uintptr_t /*user*/) {}
+
   private:
     PageContext m_Context;
 };
