@@ -11,7 +11,6 @@
 #include "ui/button.h"
 #include "ui/combo_box.h"
 #include "ui/dib_image.h"
-#include "ui/edit.h"
 #include "ui/ip_address.h"
 #include "ui/placement.h"
 
@@ -49,10 +48,15 @@ class CDvsCfgServer : public CConsolePage {
 
   private:
     void PlaceControls();
-    void PlaceLabels();
+    void ApplyLabels();
     void FillLists();
-    void Load();
-    void Store();
+    // The two record groups, or false when the console has no device connection or records.
+    bool Groups(uint8_t*& system, uint8_t*& network);
+    void Load(const uint8_t* system, const uint8_t* network);
+    void LoadDdnsTypes(const uint8_t* network);
+    void LoadDdnsEntry(const uint8_t* network);
+    void Store(uint8_t* system, uint8_t* network);
+    void StoreDdnsEntries(uint8_t* network);
     void OnDdnsTypeChanged();
 
     // Values bound to the edits and check boxes.
@@ -64,11 +68,12 @@ class CDvsCfgServer : public CConsolePage {
 
     int m_ddnsType = -1;  // selected DDNS type, a position of the "DDNSType" list
     int m_loginParamsChanged = 0;
+    // Set by a load, cleared by ClearFields: blanked fields are never stored into the records.
+    bool m_loaded = false;
     bool m_alignLabels = false;
     ui::CDibImage m_background;
     ui::PageSkin m_skin;
 
-    ui::Edit m_hostNameEdit, m_tcpPortEdit, m_httpPortEdit, m_pppoePortEdit, m_ddnsPortEdit;
     ui::IpAddress m_address, m_mask, m_gateway, m_pppoeAddress, m_ddnsAddress;
     ui::ComboBox m_videoFormat, m_diskFull, m_language, m_ddnsTypeList;
     ui::Button m_usePppoeCheck, m_useDdnsCheck, m_anonymityCheck;
