@@ -13,7 +13,8 @@ class TcpListener {
     virtual ~TcpListener() = default;
     // The port bound (useful after listening on port 0).
     virtual uint16_t Port() const = 0;
-    // Waits up to timeoutMs for a client: the connection, or null on time-out or error.
+    // Waits up to timeoutMs for a client: the connection, or null on time-out or error. A send
+    // on the connection fails when the client has not taken data for five seconds.
     virtual std::unique_ptr<TcpSocket> Accept(uint32_t timeoutMs) = 0;
 };
 

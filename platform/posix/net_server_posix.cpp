@@ -4,6 +4,7 @@
 #include <netinet/tcp.h>
 #include <poll.h>
 #include <sys/socket.h>
+#include <sys/time.h>
 #include <unistd.h>
 
 #include "platform/net_server.h"
@@ -11,6 +12,8 @@
 namespace vela::platform {
 
 namespace {
+
+constexpr int kSendTimeoutMs = 5000;
 
 class AcceptedSocket : public TcpSocket {
   public:
@@ -56,6 +59,9 @@ class PosixListener : public TcpListener {
         if (client < 0) return nullptr;
         int on = 1;  // replies are small and latency matters more than packing
         setsockopt(client, IPPROTO_TCP, TCP_NODELAY, &on, sizeof(on));
+        // A client that stops reading must not hold a serving thread forever.
+        timeval limit{kSendTimeoutMs / 1000, 0};
+        setsockopt(client, SOL_SOCKET, SO_SNDTIMEO, &limit, sizeof(limit));
         return std::make_unique<AcceptedSocket>(client);
     }
 

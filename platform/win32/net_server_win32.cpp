@@ -11,6 +11,8 @@ namespace vela::platform {
 
 namespace {
 
+constexpr DWORD kSendTimeoutMs = 5000;
+
 void StartWinsockOnce() {
     static std::once_flag started;
     std::call_once(started, [] {
@@ -66,6 +68,10 @@ class WinListener : public TcpListener {
         BOOL on = TRUE;  // replies are small and latency matters more than packing
         setsockopt(client, IPPROTO_TCP, TCP_NODELAY, reinterpret_cast<const char*>(&on),
                    sizeof(on));
+        // A client that stops reading must not hold a serving thread forever.
+        DWORD limit = kSendTimeoutMs;
+        setsockopt(client, SOL_SOCKET, SO_SNDTIMEO, reinterpret_cast<const char*>(&limit),
+                   sizeof(limit));
         return std::make_unique<AcceptedSocket>(client);
     }
 
