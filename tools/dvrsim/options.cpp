@@ -9,6 +9,7 @@ const char* const kUsage =
     "              [--alarm-out N] [--user U] [--password P] [--reboot-ms N]\n"
     "              [--refuse-store CMD] [--needs-reboot CMD] [--drop-after N]\n"
     "              [--delay-ms N] [--silent]\n"
+    "       dvrsim --make-firmware FILE VERSION   (writes a firmware image it accepts)\n"
     "Simulates one DVR on 127.0.0.1. Defaults: port 34567, 4 channels, 4 alarm inputs,\n"
     "1 alarm output, user admin, empty password, state file dvrsim-state.bin.\n";
 
