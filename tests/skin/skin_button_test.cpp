@@ -184,6 +184,14 @@ TEST_F(SkinButtonTest, PointerTrackingFollowsHoverAndLeave) {
     EXPECT_FALSE(button.IsTracking());
 }
 
+// Leave and hover then arrive on the window system's own time (a timer on Windows), so only
+// the start is checked through it; the events' effect is checked directly above.
+TEST_F(SkinButtonTest, PointerMoveThroughTheWindowSystemStartsTracking) {
+    ws().ShowWindow(page, true);
+    ws().SendMouse(Item(kSkinButtonId), platform::EventKind::MouseMove, {2, 2});
+    EXPECT_TRUE(button.IsTracking());
+}
+
 TEST_F(SkinButtonTest, SizeToBitmapMovesOnlyWithAPicture) {
     const platform::Rect original = PlacedRect(Item(kSkinButtonId));
     button.SizeToBitmap(1, 2);

@@ -75,11 +75,12 @@ TEST_F(SkinnedDialogTest, SnapshotShowsBackgroundButtonPictureAndFrame) {
 
     CDibImage shot;
     ASSERT_TRUE(shot.Load(path)) << shot.Reason();
-    // Snapshot coordinates are the dialog's window; find its client origin through the
-    // button, whose place in client coordinates is known.
+    // A snapshot holds the client area, or the whole window where the system draws a frame.
     const platform::Rect window = ws().GetWindowRect(page);
     const platform::Point client = ws().ClientToScreen(page, {0, 0});
-    const int ox = client.x - window.left, oy = client.y - window.top;
+    const bool clientOnly = shot.Width() == ws().GetClientRect(page).Width();
+    const int ox = clientOnly ? 0 : client.x - window.left;
+    const int oy = clientOnly ? 0 : client.y - window.top;
     auto at = [&](int x, int y) { return shot.PixelAt(ox + x, oy + y); };
     const uint32_t backgroundPixel = (110u << 16) | (150u << 8) | 100u;
     EXPECT_EQ(at(300, 5), backgroundPixel) << "page colour fills the background";
