@@ -30,9 +30,11 @@ std::vector<uint8_t> Ints(std::initializer_list<int32_t> values) {
 
 }  // namespace
 
+// Never destroyed: a host that unloads the library or exits without shutting it down (ordinal
+// 2) must not have its threads joined from the loader's context or a joinable thread destroyed.
 Library& Library::Instance() {
-    static Library library;
-    return library;
+    static Library* library = new Library;
+    return *library;
 }
 
 int32_t Library::Fail(int32_t error) {
