@@ -170,6 +170,11 @@ TEST(DvrsimDevice, TimeStoredIntoTheSystemRecordMovesTheClock) {
     EXPECT_EQ(ReadI32(now.data(), 4), 7);
     EXPECT_EQ(ReadI32(now.data(), 8), 14);
     EXPECT_EQ(ReadI32(now.data(), 16), 10);
+
+    // A configuration save carries the time read earlier; it does not set the clock.
+    WriteI32(system.data(), 0, 2001);
+    ASSERT_EQ(device.Store(kRecSystem, 0, system.data(), system.size()), wire::kOk);
+    EXPECT_EQ(ReadI32(ReadOk(device, kRecSystem, 0, 192).data(), 0), 2031);
 }
 
 TEST(DvrsimDevice, StoreFaultsRefuseOrAskForAReboot) {

@@ -183,7 +183,9 @@ int32_t Device::Store(int command, int channel, const uint8_t* data, size_t size
         stored_.entries[static_cast<uint32_t>(command)] = previous;
         return wire::kErrStoreRefused;
     }
-    if (command == kRecSystem) TakeClock(record.data());
+    // Only the time-setting store (channel -1) sets the clock: a configuration save (channel 0)
+    // carries the time read at login, and taking it would turn the clock back.
+    if (command == kRecSystem && channel == -1) TakeClock(record.data());
     ++storesAccepted_;
     return options_.faults.needsReboot.count(command) ? wire::kNeedsReboot : wire::kOk;
 }

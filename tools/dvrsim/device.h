@@ -41,7 +41,7 @@ class Device {
     // records take 0 or -1) into out: kOk or an error.
     int32_t Read(int command, int channel, uint32_t capacity, std::vector<uint8_t>* out);
     // Stores exactly one block (or a whole array with channel -1): kOk, kNeedsReboot, or an
-    // error with nothing changed.
+    // error with nothing changed. Record 18 stored with channel -1 also sets the clock.
     int32_t Store(int command, int channel, const uint8_t* data, size_t size);
 
     int32_t PtzMotion(int channel, int command, int stop, int speed);
