@@ -99,10 +99,11 @@ Block Network(const DeviceShape& shape) {
     return b;
 }
 
-Block PortMap() {
+// Two settings no client page edits: time synchronisation off, time zone in hours east of UTC.
+Block NetworkExtra() {
     Block b(8);
     WriteI32(b.data(), 0, 0);
-    WriteI32(b.data(), 4, 8);  // time zone, hours east of UTC
+    WriteI32(b.data(), 4, 8);
     return b;
 }
 
@@ -313,8 +314,8 @@ std::vector<uint8_t> BuildDefaultRecord(int command, const DeviceShape& shape) {
             return System();
         case kRecNetwork:
             return Network(shape);
-        case kRecPortMap:
-            return PortMap();
+        case kRecNetworkExtra:
+            return NetworkExtra();
         case kRecPppoe:
             return Pppoe();
         case kRecDdnsEntries:

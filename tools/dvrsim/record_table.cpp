@@ -6,7 +6,7 @@ namespace {
 constexpr RecordSpec kRecords[] = {
     {kRecSystem, 192, SlotBound::kSingle, true},
     {kRecNetwork, 144, SlotBound::kSingle, true},
-    {kRecPortMap, 8, SlotBound::kSingle, true},
+    {kRecNetworkExtra, 8, SlotBound::kSingle, true},
     {kRecPppoe, 212, SlotBound::kSingle, true},
     {kRecDdnsEntries, 1680, SlotBound::kSingle, true},
     {kRecDdnsTypes, 324, SlotBound::kSingle, false},
