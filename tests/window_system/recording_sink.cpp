@@ -1,6 +1,10 @@
 #include "tests/window_system/recording_sink.h"
 
 #include <cstdlib>
+#include <fstream>
+#include <iterator>
+
+#include "platform/bytes.h"
 
 namespace vela::wstest {
 
@@ -65,6 +69,25 @@ std::string TempFile(const std::string& name) {
 #else
     return std::string(folder ? folder : "/tmp") + "/vela-ws-" + name;
 #endif
+}
+
+platform::Color Bmp::At(int x, int y) const {
+    const size_t row = static_cast<size_t>(height - 1 - y);
+    const size_t at = pixelOffset + (row * static_cast<size_t>(width) + static_cast<size_t>(x)) * 4;
+    return platform::Rgb(bytes[at + 2], bytes[at + 1], bytes[at]);
+}
+
+bool ReadBmp(const std::string& path, Bmp& bmp) {
+    std::ifstream in(path, std::ios::binary);
+    bmp.bytes.assign(std::istreambuf_iterator<char>(in), {});
+    if (bmp.bytes.size() < 54 || bmp.bytes[0] != 'B' || bmp.bytes[1] != 'M') return false;
+    bmp.pixelOffset = ReadU32(bmp.bytes.data(), 10);
+    bmp.width = ReadI32(bmp.bytes.data(), 18);
+    bmp.height = ReadI32(bmp.bytes.data(), 22);
+    bmp.bitsPerPixel = ReadU16(bmp.bytes.data(), 28);
+    return bmp.width > 0 && bmp.height > 0 && bmp.bitsPerPixel == 32 &&
+           bmp.pixelOffset + static_cast<size_t>(bmp.width) * static_cast<size_t>(bmp.height) * 4 <=
+               bmp.bytes.size();
 }
 
 }  // namespace vela::wstest

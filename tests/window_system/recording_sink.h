@@ -2,6 +2,7 @@
 // lets a test hook its own reaction to an event.
 #pragma once
 
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <vector>
@@ -29,5 +30,17 @@ platform::WindowSystem& Ws();
 
 // A fresh path in the temporary folder.
 std::string TempFile(const std::string& name);
+
+// A 32-bit BMP file as Snapshot writes it.
+struct Bmp {
+    int width = 0;
+    int height = 0;
+    int bitsPerPixel = 0;
+    std::vector<uint8_t> bytes;
+    size_t pixelOffset = 0;
+    // The colour at a top-down point of the bottom-up picture.
+    platform::Color At(int x, int y) const;
+};
+bool ReadBmp(const std::string& path, Bmp& bmp);
 
 }  // namespace vela::wstest

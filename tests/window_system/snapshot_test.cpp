@@ -3,11 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
-#include <fstream>
-#include <iterator>
 #include <vector>
 
-#include "platform/bytes.h"
 #include "resources/dialog_template.h"
 #include "tests/window_system/recording_sink.h"
 
@@ -20,32 +17,6 @@ constexpr int kBtnSkin = 9015;
 constexpr int kPlayWnd = 9016;
 const platform::Color kSurfaceColor = platform::Rgb(0, 96, 0);
 const platform::Color kSkinColor = platform::Rgb(0, 0, 160);
-
-struct Bmp {
-    int width = 0;
-    int height = 0;
-    int bitsPerPixel = 0;
-    std::vector<uint8_t> bytes;
-    size_t pixelOffset = 0;
-    // The colour at a top-down point of a bottom-up 32-bit picture.
-    platform::Color At(int x, int y) const {
-        const size_t row = static_cast<size_t>(height - 1 - y);
-        const size_t at = pixelOffset + (row * static_cast<size_t>(width) + x) * 4;
-        return platform::Rgb(bytes[at + 2], bytes[at + 1], bytes[at]);
-    }
-};
-
-bool ReadBmp(const std::string& path, Bmp& bmp) {
-    std::ifstream in(path, std::ios::binary);
-    bmp.bytes.assign(std::istreambuf_iterator<char>(in), {});
-    if (bmp.bytes.size() < 54 || bmp.bytes[0] != 'B' || bmp.bytes[1] != 'M') return false;
-    bmp.pixelOffset = ReadU32(bmp.bytes.data(), 10);
-    bmp.width = ReadI32(bmp.bytes.data(), 18);
-    bmp.height = ReadI32(bmp.bytes.data(), 22);
-    bmp.bitsPerPixel = ReadU16(bmp.bytes.data(), 28);
-    return bmp.width > 0 && bmp.height > 0 &&
-           bmp.pixelOffset + static_cast<size_t>(bmp.width) * bmp.height * 4 <= bmp.bytes.size();
-}
 
 // The centre of a control, in its dialog's client coordinates.
 platform::Point CentreIn(platform::WindowHandle dialog, platform::WindowHandle control) {
