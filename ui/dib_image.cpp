@@ -40,10 +40,6 @@ uint8_t Expand5(unsigned value) {
 
 }  // namespace
 
-size_t CDibImage::RowBytes(int width, int bitCount) {
-    return (static_cast<size_t>(width) * static_cast<size_t>(bitCount) + 7) / 8;
-}
-
 size_t CDibImage::PaddedRowBytes(int width, int bitCount) {
     return (static_cast<size_t>(width) * static_cast<size_t>(bitCount) + 31) / 32 * 4;
 }

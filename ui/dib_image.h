@@ -18,10 +18,10 @@
 
 namespace vela::ui {
 
-// A bitmap as the window system holds it (the window system does not hand its bitmaps out
-// yet, so skin pictures load through Load; this is the conversion for when it does), read the way
-// GetDIBits reads one: its size, and all rows at a chosen bit count (24, or 1/4/8 with a colour
-// table) bottom row first, padded.
+// A bitmap as the window system holds it, read the way GetDIBits reads one: its size, and all
+// rows at a chosen bit count (24, or 1/4/8 with a colour table), bottom row first, padded.
+// The window system does not hand its bitmaps out yet, so skin pictures load through Load;
+// ConvertFrom is the conversion for when it does.
 class PlatformBitmap {
   public:
     virtual ~PlatformBitmap() = default;
@@ -39,7 +39,6 @@ class CDibImage {
     static constexpr size_t kFileHeaderSize = 14;
     static constexpr size_t kInfoHeaderSize = 40;
     static constexpr uint16_t kBmpType = 19778;  // "BM"
-    static constexpr int kMaxColours = 256;
     // Skin pictures are screen-sized; anything beyond these is refused rather than allocated.
     static constexpr int32_t kMaxDimension = 16384;
     static constexpr uint64_t kMaxPixels = 4096ull * 4096ull;
@@ -94,8 +93,8 @@ class CDibImage {
     // The whole picture as 0x00RRGGBB pixels, top row first, width pixels a row.
     std::vector<uint32_t> ToPixels() const;
 
-    static size_t RowBytes(int width, int bitCount);        // unpadded
-    static size_t PaddedRowBytes(int width, int bitCount);  // padded to 4 bytes
+    // Bytes of one stored row: width x bits, padded to a multiple of 4 bytes.
+    static size_t PaddedRowBytes(int width, int bitCount);
 
   private:
     bool Fail(const char* reason);
