@@ -1,0 +1,149 @@
+// The configuration console: the modal, skinned window that SetupServer shows for one logged-in
+// device. Five page buttons along the top switch between the settings pages (modeless child
+// dialogs it owns), six action buttons along the bottom save, restart, upgrade, set the clock,
+// open the device's web page and exit. UI thread, except DrawCallback.
+//
+// Lifetime: made by the manager for one SetupServer and run modally; the device connection is
+// borrowed and outlives it. While the window exists the console is published as g_pDvsCfgDlg;
+// when the window goes away the console first withdraws itself from the player library's draw
+// callback and from the upgrade relay (both under their locks), then destroys the page windows.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <string>
+
+#include "console/pending_page.h"
+#include "pages/server/dvs_cfg_server.h"
+#include "platform/abi.h"
+#include "ui/dialog.h"
+#include "ui/dib_image.h"
+#include "ui/skin_button.h"
+
+namespace vela::device {
+class CDvsDevice;
+}
+
+namespace vela::console {
+
+// Pages by number; 0 is none, any other number in ShowPage means all pages.
+enum PageNumber : int {
+    kNoPage = 0,
+    kServerPage = 1,
+    kChannelPage = 2,
+    kPtzPage = 3,
+    kSensorPage = 4,
+    kAlarmPage = 5
+};
+constexpr int kPageCount = 5;
+
+// The eleven buttons, in the order of the console's fields.
+enum ButtonSlot : int {
+    kBtnIESetup,
+    kBtnTimeAdjust,
+    kBtnAlarm,
+    kBtnSensor,
+    kBtnPtz,
+    kBtnServer,
+    kBtnChannel,
+    kBtnSave,
+    kBtnRestart,
+    kBtnUpgrade,
+    kBtnExit,
+    kButtonCount
+};
+
+// Texts and the firmware filter of the maintenance actions.
+constexpr char kUpgradeFilter[] = "(digicap)|digicap|(*.dav)|*.dav|(*.hex)|*.hex|(*.bin)|*.bin||";
+constexpr char kUpgradeInitialName[] = "digicap";
+constexpr size_t kMaxFirmwarePath = 99;  // characters; a longer chosen path is refused
+constexpr char kPathTooLongText[] = "File Path too long ";
+
+class CDvsCfgDlg : public ui::Dialog {
+  public:
+    explicit CDvsCfgDlg(device::CDvsDevice* device);
+    ~CDvsCfgDlg() override;
+
+    // --- page switching ---
+    // Pages 1-5: exchange the page's records (store when hiding, load when showing), show or
+    // hide it and hold its button down or release it. Any other number: every page window and
+    // button, without exchanging records.
+    void ShowPage(int page, int show);
+    void SwitchTo(int page);
+    // What a page button does: mark the page visited and switch to it, unless it is shown.
+    void OnPageButton(int page);
+
+    // --- actions ---
+    void BeginBusy();
+    void EndBusy();
+    void EnableButtons(bool enable);
+    void OnSave();
+    void OnRestart();
+    void OnUpgrade();
+    void OnTimeAdjust();
+    void OnIESetup();
+    void OnExit();
+    // The host's motion-alarm state for a channel, for the Alarm page to show.
+    void ShowMotionAlarm(int channel, int state);
+
+    // --- attributes ---
+    int CurrentPage() const { return m_nCurrentPage; }
+    bool PageVisited(int page) const;
+    bool SettingsSaved() const { return m_bSaved; }
+    ui::CSkinButton& Button(ButtonSlot slot) { return m_Buttons[slot]; }
+    pages::CConsolePage* Page(int page);
+    pages::CDvsCfgServer& ServerPage() { return m_ServerPage; }
+    int32_t LoginHandle() const { return m_hLogin; }
+
+    // Scripted consoles record opened URLs instead of starting a browser.
+    using UrlOpener = std::function<void(const std::string& url)>;
+    void SetUrlOpener(UrlOpener opener) { m_openUrl = std::move(opener); }
+
+    // The player library's per-frame callback (player thread): forwards the device context to
+    // the shown Channel or Alarm page; nothing while no console is open.
+    static void VELA_STDCALL DrawCallback(int32_t port, void* deviceContext, uintptr_t user);
+
+  protected:
+    bool OnInitDialog() override;
+    bool OnEraseBkgnd(platform::Canvas& canvas) override;
+    bool OnLButtonDown(platform::Point point) override;
+    bool OnUserMessage(int message, intptr_t wparam, intptr_t lparam) override;
+    void OnDestroy() override;
+
+  private:
+    void SetUpButtons();
+    void PlaceWindow();
+    void CreatePages();
+    void ApplyLoginParams();
+    void AskReboot();
+    void Reboot();
+    void ShowResult(const char* section, const char* key, const char* fallback = "");
+    std::string Text(const char* section, const char* key, const char* fallback = "") const;
+    void SwitchToServerPage();
+
+    std::array<ui::CSkinButton, kButtonCount> m_Buttons;
+    pages::CDvsCfgServer m_ServerPage;
+    CPendingPage m_ChannelPage;  // until the Channel page is built
+    CPendingPage m_PtzPage;      // until the PTZ page is built
+    CPendingPage m_SensorPage;   // until the Sensor page is built
+    CPendingPage m_AlarmPage;    // until the Alarm page is built
+    ui::CDibImage m_Background;
+    device::CDvsDevice* m_pDevice;  // borrowed; cleared when the window goes away
+    int m_nChannelCount = 0;
+    int m_nAlarmInputCount = 0;
+    platform::Rect m_rcDialog;
+    int m_nCurrentPage = kNoPage;  // the draw callback reads it under the draw lock
+    int32_t m_hLogin = 0;
+    std::array<bool, kPageCount> m_PageVisited{};
+    platform::CursorHandle m_hBusyCursor = nullptr;
+    bool m_bSaved = false;         // a Save ran; the manager's saved flag
+    uintptr_t m_UpgradeToken = 0;  // this console's name in the upgrade relay
+    UrlOpener m_openUrl;
+};
+
+// The open console, or null while none is open. UI thread (the draw callback reads it under
+// the console's draw lock).
+extern CDvsCfgDlg* g_pDvsCfgDlg;
+
+}  // namespace vela::console
