@@ -2,6 +2,8 @@
 
 #include <new>
 
+#include "console/console_commands.h"
+#include "console/dvs_cfg_dlg.h"
 #include "device/netsdk.h"
 #include "pages/ptz/preset_file.h"
 #include "platform/diag_log.h"
@@ -64,9 +66,18 @@ int CVelaDVSManager::InitServer(const char* address, const char* loginAddress, i
     return result;
 }
 
+// The dialog templates are compiled into the plug-in, so no resource handle needs switching.
+// A scripted console (the environment names a script or a transcript) answers its own message
+// boxes and file dialogs; the session ends before the console object does.
 int CVelaDVSManager::ShowConsole() {
-    // Placeholder until the console exists: there is nothing to show yet, so the call returns
-    // at once as if the user had closed the console without saving.
+    console::CDvsCfgDlg console(m_pDevice.get());
+    {
+        std::unique_ptr<ui::ScriptSession> script = ui::ScriptSession::FromEnvironment();
+        if (script) console::AddConsoleCommands(*script, console);
+        console.DoModal();
+    }
+    if (console.SettingsSaved()) SetSaved(1);
+    console::g_pDvsCfgDlg = nullptr;
     return 1;
 }
 
@@ -86,11 +97,12 @@ int CVelaDVSManager::ReadPresetPlan(const char* address, int32_t channel, uint8_
                                homeTime);
 }
 
-int CVelaDVSManager::SetMotionAlarmState(int32_t, int32_t, int32_t) {
+int CVelaDVSManager::SetMotionAlarmState(int32_t channel, int32_t, int32_t state) {
     g_DiagLog.Write("SetMotionAlarmState() at VelaDvsDll !");
-    // No console exists yet, so no Alarm page can show the state: the "no console open"
-    // answer. The console's Alarm page takes channel and state once it exists.
-    return 0;
+    if (!console::g_pDvsCfgDlg) return 0;
+    g_DiagLog.Write("CVelaDVSManager::SetMotionAlarmState() Is Running !");
+    console::g_pDvsCfgDlg->ShowMotionAlarm(channel, state);
+    return 1;
 }
 
 }  // namespace vela::plugin
