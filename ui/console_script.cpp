@@ -132,7 +132,7 @@ ScriptSession::ScriptSession(const std::string& scriptPath, const std::string& t
             m_lines.push_back({number, text});
         }
     }
-    if (!m_transcriptPath.empty()) std::ofstream(m_transcriptPath, std::ios::trunc);
+    if (!m_transcriptPath.empty()) std::ofstream(m_transcriptPath, std::ios::binary | std::ios::trunc);
     AddGenericCommands();
     SetDialogAnswers(this);
     platform::SetUrlObserver([this](const std::string& url) { Transcript({"url", url}); });
@@ -181,7 +181,7 @@ void ScriptSession::Transcript(const std::vector<std::string>& fields) {
     std::string line;
     for (size_t i = 0; i < fields.size(); ++i) line += (i ? "\t" : "") + Clean(fields[i]);
     if (!m_transcriptPath.empty()) {
-        std::ofstream(m_transcriptPath, std::ios::app) << line << '\n';
+        std::ofstream(m_transcriptPath, std::ios::binary | std::ios::app) << line << '\n';
     }
     platform::g_DiagLog.Write("%s", line.c_str());
 }
@@ -355,7 +355,7 @@ void ScriptSession::AddGenericCommands() {
     });
     AddCommand("dump", [](ScriptSession& s, const std::string& args) {
         if (args.empty()) return std::string("dump PATH");
-        std::ofstream out(args, std::ios::trunc);
+        std::ofstream out(args, std::ios::binary | std::ios::trunc);
         if (!out) return "cannot write " + args;
         for (const NamedControl& c : ListNamedControls(s.ScopeDialogs()))
             out << DumpLine(c) << '\n';

@@ -211,7 +211,7 @@ int HeadlessWindowSystem::SetItemData(WindowHandle combo, int index, intptr_t da
     HeadlessWindow* w = FindKind(combo, WindowKind::ComboBox);
     if (!w || index < 0 || index >= static_cast<int>(w->entries.size())) return kNoSelection;
     w->entries[static_cast<size_t>(index)].data = data;
-    return 0;
+    return 1;  // TRUE, as the Win32 combo box answers
 }
 
 intptr_t HeadlessWindowSystem::GetItemData(WindowHandle combo, int index) {

@@ -50,7 +50,8 @@ TEST_F(ComboBoxTest, SelectsByPrefixAndFindsExactText) {
 
 TEST_F(ComboBoxTest, ItemDataFollowsItsEntry) {
     ui::ComboBox& combo = dialog->cmbList;
-    for (int i = 0; i < 3; ++i) EXPECT_EQ(combo.SetItemData(i, 100 + i), 0);
+    for (int i = 0; i < 3; ++i) EXPECT_NE(combo.SetItemData(i, 100 + i), kNoSelection);
+    EXPECT_EQ(combo.SetItemData(3, 1), kNoSelection);
     EXPECT_EQ(combo.InsertString(0, "Zero"), 0);
     EXPECT_EQ(combo.GetItemData(0), 0);
     EXPECT_EQ(combo.GetItemData(1), 100);

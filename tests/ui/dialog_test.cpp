@@ -45,7 +45,6 @@ TEST_F(NotificationTest, RowClickNotifiesChangesBeforeTheClick) {
 }
 
 TEST_F(NotificationTest, MessageMapReachesTheHandler) {
-    RecordingAnswers answers;
     ws().Click(Item(id::kBtnPush));
     EXPECT_EQ(dialog->pushCount, 1);
     EXPECT_THAT(answers.messages, ElementsAre("Test|Pushed"));
@@ -74,7 +73,6 @@ TEST_F(DataExchangeTest, LoadsAndSavesEachBinding) {
 }
 
 TEST_F(DataExchangeTest, BadNumberIsReportedAndKeepsTheOldValue) {
-    RecordingAnswers answers;
     dialog->number = 37;
     dialog->upper = "before";
     ws().SetText(Item(id::kEditNumber), "12x");
@@ -192,6 +190,7 @@ TEST_F(PaintRequestTest, OwnerDrawAndLabelColoursGoThroughTheDialog) {
 }
 
 TEST(DialogLifetimeTest, AHandlerMayDestroyItsOwnDialog) {
+    RecordingAnswers answers;
     TestDialog dialog;
     ASSERT_TRUE(dialog.Create());
     platform::WindowHandle handle = dialog.GetSafeHwnd();
@@ -204,6 +203,7 @@ TEST(DialogLifetimeTest, AHandlerMayDestroyItsOwnDialog) {
 }
 
 TEST(DialogLifetimeTest, PostedCloseCancelsAModelessDialog) {
+    RecordingAnswers answers;
     TestDialog dialog;
     ASSERT_TRUE(dialog.Create());
     platform::TheWindowSystem().ShowWindow(dialog.GetSafeHwnd(), true);

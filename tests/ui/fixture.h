@@ -1,4 +1,5 @@
-// A modeless test dialog, created fresh for each test and destroyed after it.
+// A modeless test dialog, created fresh for each test and destroyed after it; message boxes
+// are answered (and recorded) instead of waiting for a person.
 #pragma once
 
 #include <gmock/gmock.h>
@@ -25,6 +26,7 @@ class UiTest : public ::testing::Test {
     static platform::WindowSystem& ws() { return platform::TheWindowSystem(); }
     platform::WindowHandle Item(int id) const { return dialog->GetDlgItem(id); }
 
+    RecordingAnswers answers;
     std::unique_ptr<TestDialog> dialog;
 };
 
