@@ -130,6 +130,31 @@ TEST_F(EventTest, DisabledWindowsGetNoInputFromAPerson) {
     EXPECT_THAT(sink.log, ElementsAre("cmd 9011 5"));
 }
 
+TEST_F(EventTest, EnterAndEscapeGoToTheDialogManagerNotToTheControl) {
+    platform::WindowHandle edit = Ws().GetDlgItem(dialog, kEditNumber);
+    Ws().Subclass(edit, &editSink);
+    Ws().SendKey(edit, EventKind::KeyDown, platform::kVkReturn);
+    Ws().SendKey(edit, EventKind::KeyDown, platform::kVkEscape);
+    // Pre-translation sees the keys; the control never gets them as key-downs.
+    EXPECT_THAT(editSink.preTranslated, ElementsAre("key 13", "key 27"));
+    EXPECT_TRUE(editSink.log.empty());
+    // (The dialog manager may also ask the dialog for its default button on the way.)
+    std::vector<std::string> commands;
+    for (const std::string& line : sink.log) {
+        if (line.rfind("cmd ", 0) == 0) commands.push_back(line);
+    }
+    EXPECT_THAT(commands, ElementsAre("cmd 1 0", "cmd 2 0"));
+}
+
+TEST_F(EventTest, UnhandledCloseDestroysAPlainWindow) {
+    platform::WindowHandle child = Ws().CreateChild(dialog, 77, {1, 2, 30, 40}, &childSink);
+    ASSERT_NE(child, nullptr);
+    Ws().Post(child, platform::kWmClose, 0, 0);
+    Ws().PumpMessages();
+    EXPECT_THAT(childSink.log, ElementsAre("close", "destroyed"));
+    EXPECT_FALSE(Ws().IsWindow(child));
+}
+
 TEST(CursorTest, FilesThatAreNoCursorsGiveNone) {
     EXPECT_EQ(Ws().LoadAnimatedCursor(TempFile("missing.ani")), nullptr);
     const std::string text = TempFile("not-a-cursor.ani");
