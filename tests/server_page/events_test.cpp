@@ -58,9 +58,9 @@ TEST_F(EventsTest, DdnsTypeWithoutEntryLoadsAndStoresNothing) {
     EXPECT_EQ(Text(id::kDdnsUser), "");
     ws().Click(Item(id::kUseDdns));
     ws().TypeText(Item(id::kDdnsUser), "nobody");
-    const std::vector<uint8_t> before(ddns(0), ddns(0) + 5 * 336);
+    const std::vector<uint8_t> before(ddns(0), ddns(0) + kDdnsBlockSize);
     page.UpdateRecords(1, kKeepPreview);
-    EXPECT_EQ(std::vector<uint8_t>(ddns(0), ddns(0) + 5 * 336), before);
+    EXPECT_EQ(std::vector<uint8_t>(ddns(0), ddns(0) + kDdnsBlockSize), before);
 }
 
 TEST_F(EventsTest, ClearedFieldsShowBlanksAndAreNeverStored) {

@@ -37,6 +37,8 @@ class RecordingAnswers : public ui::DialogAnswers {
     std::vector<std::string> messages;
 };
 
+constexpr size_t kDdnsBlockSize = 5 * 336;  // record 38: five DDNS entries
+
 inline void PutAddress(uint8_t* record, size_t offset, uint8_t a, uint8_t b, uint8_t c, uint8_t d) {
     record[offset] = a;
     record[offset + 1] = b;
@@ -124,7 +126,7 @@ class ServerPageTest : public ::testing::Test {
     uint8_t* net() { return network + 0; }
     uint8_t* pppoe() { return network + 152; }
     uint8_t* types() { return network + 2044; }
-    uint8_t* ddns(int entry) { return network + 364 + entry * 336; }
+    uint8_t* ddns(size_t entry) { return network + 364 + entry * 336; }
 
     static platform::WindowSystem& ws() { return platform::TheWindowSystem(); }
     platform::WindowHandle Item(int id) { return page.GetDlgItem(id); }
