@@ -23,13 +23,15 @@ class CDvsCfgServer : public CConsolePage {
     CDvsCfgServer();
 
     // bSave 0 fills the controls from the records, 1 writes them back. 0 (after blanking every
-    // field) when the console has no device connection or its records are missing.
+    // field) when the console has no device connection or its records are missing; 0 without
+    // writing when storing fields that ClearFields blanked and no load has filled since.
     int UpdateRecords(int bSave, int keepPreview) override;
 
     // 1 once any store changed the device's address, TCP port or HTTP port; never cleared.
     int LoginParamsChanged() const { return m_loginParamsChanged; }
     // The login the console should use after such a store: the user and password shown, the
-    // address shown as "a.b.c.d " (trailing blank) and the TCP port.
+    // address shown as "a.b.c.d " (trailing blank: the longest address needs 17 bytes with a
+    // terminating zero) and the TCP port.
     void GetLoginParams(std::string& user, std::string& password, std::string& address, int& port);
     // Blanks every field (ports show -1, addresses cleared, check boxes cleared).
     void ClearFields();
