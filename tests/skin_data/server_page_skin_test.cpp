@@ -17,6 +17,7 @@ namespace {
 constexpr char kSection[] = "DvsCfgServer";
 constexpr int kFontCellWidth = 6;
 constexpr int kFontCellHeight = 13;
+constexpr int kTextInset = 2;     // a label's text starts this far in from its left edge
 constexpr int kComboChrome = 20;  // the arrow button and the field's margins
 
 int TextWidth(const std::string& text) {
@@ -99,7 +100,7 @@ TEST_F(ServerPageSkinTest, EveryLabelHasACaptionThatFitsIt) {
         const std::string caption = Lookup(ButtonTextFile(), kSection, control.caption);
         EXPECT_FALSE(caption.empty());
         const ui::Rect rect = ui::ReadIniRect(kSection, control.key, ControlPosFile());
-        EXPECT_LE(TextWidth(caption), rect.Width());
+        EXPECT_LE(kTextInset + TextWidth(caption), rect.Width());
         EXPECT_GE(rect.Height(), kFontCellHeight);
     }
 }
