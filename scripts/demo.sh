@@ -9,7 +9,9 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 build="$root/build/native"
 echo "== building dvrsim, the NetSDK stand-in, the plug-in and vela-host"
 cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build "$build" --target dvrsim NetSDK VelaSetupDll vela-host -j "$(nproc)" >/dev/null
+targets=(dvrsim NetSDK VelaSetupDll vela-host)
+cmake --build "$build" --target help | grep -q '^skin:' && targets+=(skin)  # the sample skin
+cmake --build "$build" --target "${targets[@]}" -j "$(nproc)" >/dev/null
 bin="$build/bin"
 
 state=$(mktemp -d "${TMPDIR:-/tmp}/vela-demo.XXXXXX")
@@ -35,12 +37,33 @@ done
 read -r device_port http_port <<<"$port"
 cat "$state/dvrsim.out"
 
+# What a person would do in the console: look at the Server page, change the web port and
+# the device name, and save.
+cat >"$state/console.script" <<SCRIPT
+page Server
+dump $state/server-page.txt
+set HttpPort 8080
+set DevName Warehouse
+button Save
+SCRIPT
+
 echo
 echo "== vela-host setup --address Office --ip 127.0.0.1 --port $device_port --user admin"
+echo "   (the console runs $state/console.script: page Server, HttpPort 8080, DevName, Save)"
 status=0
-"$bin/vela-host" setup --address Office --ip 127.0.0.1 --port "$device_port" --user admin \
+VELA_CONSOLE_SCRIPT="$state/console.script" VELA_CONSOLE_TRANSCRIPT="$state/console.log" \
+  "$bin/vela-host" setup --address Office --ip 127.0.0.1 --port "$device_port" --user admin \
   --password "" || status=$?
-echo "(vela-host exit code $status: the console closed without a Save, as no script drove it)"
+echo "(vela-host exit code $status; SetupServer answers 1 once a Save ran)"
+if [ -s "$state/server-page.txt" ]; then
+  echo "-- Server page as the console showed it (some controls):"
+  grep -E '\.(SvrIp|TcpPort|HttpPort|SoftwareVer|BuildDate|Serial|DevName|Mac)\b' \
+    "$state/server-page.txt" | cut -f1,5 || true
+fi
+if [ -s "$state/console.log" ]; then
+  echo "-- console transcript:"
+  cat "$state/console.log"
+fi
 
 echo
 echo "== the device's status page, http://127.0.0.1:$http_port/"

@@ -68,6 +68,12 @@ TEST(DvrsimDevice, FactoryRecordsAreRealistic) {
     EXPECT_GT(ReadI32(info.data(), 192), 2000);
     EXPECT_FALSE(ReadText(info.data(), 224, 64).empty());
 
+    // The network record names the address and ports the device is really reached at.
+    std::vector<uint8_t> network = ReadOk(device, kRecNetwork, 0, 144);
+    EXPECT_EQ(ReadU32(network.data(), 64), 0x0100007Fu);  // 127.0.0.1, first octet first
+    EXPECT_EQ(ReadI32(network.data(), 80), 34567);
+    EXPECT_EQ(ReadI32(network.data(), 76), 80);
+
     std::vector<uint8_t> grid = ReadOk(device, kRecMotionGrid, 0, 8);
     EXPECT_EQ(ReadI32(grid.data(), 0), 18);
     EXPECT_EQ(ReadI32(grid.data(), 4), 22);

@@ -90,9 +90,11 @@ Block System() {
 Block Network(const DeviceShape& shape) {
     Block b(144);
     WriteText(b.data(), 0, 64, "dvs-office");
-    WriteIp(b.data(), 64, 192, 168, 1, 108);
-    WriteIp(b.data(), 68, 255, 255, 255, 0);
-    WriteIp(b.data(), 72, 192, 168, 1, 1);
+    // The address and ports it is really reached at, so that a client that takes the login
+    // parameters from this record after a save (and the web page link) finds the device.
+    WriteIp(b.data(), 64, 127, 0, 0, 1);
+    WriteIp(b.data(), 68, 255, 0, 0, 0);
+    WriteIp(b.data(), 72, 127, 0, 0, 1);
     WriteI32(b.data(), kNetworkHttpPortOffset, shape.httpPort);
     WriteI32(b.data(), kNetworkTcpPortOffset, shape.tcpPort);
     WriteText(b.data(), 109, 35, "00:12:31:4a:08:6c");
