@@ -1,6 +1,7 @@
 // The headless raster canvas, BMP writer and snapshots (the headless window system only).
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <fstream>
 #include <sstream>
 
@@ -109,6 +110,7 @@ TEST(BmpWriterTest, WritesA32BitBottomUpPicture) {
     std::ostringstream text;
     text << in.rdbuf();
     const std::string file = text.str();
+    std::remove(path.c_str());
     ASSERT_EQ(file.size(), 54u + 3 * 2 * 4);
     const auto* p = reinterpret_cast<const uint8_t*>(file.data());
     EXPECT_EQ(ReadU16(p, 0), 0x4D42);
@@ -130,6 +132,7 @@ TEST(SnapshotTest, PaintsTheDialogWithItsChildrenAndTheirOwnDrawing) {
     std::ostringstream text;
     text << in.rdbuf();
     const std::string file = text.str();
+    std::remove(path.c_str());
     const auto* p = reinterpret_cast<const uint8_t*>(file.data());
     const int width = ReadI32(p, 18);
     const int height = ReadI32(p, 22);

@@ -8,6 +8,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "platform/shell.h"
 #include "tests/ui/fixture.h"
 #include "ui/console_script.h"
 
@@ -32,8 +33,11 @@ class ScriptTest : public ::testing::Test {
         transcript = TempPath("transcript.txt");
         dump = TempPath("dump.txt");
         snapshot = TempPath("snapshot.bmp");
-        std::remove(dump.c_str());
-        std::remove(snapshot.c_str());
+    }
+    void TearDown() override {
+        for (const std::string* path : {&script, &transcript, &dump, &snapshot}) {
+            std::remove(path->c_str());
+        }
     }
     std::string script, transcript, dump, snapshot;
 };
@@ -173,6 +177,18 @@ TEST_F(ScriptTest, ExtraCommandsJoinTheTable) {
     }
     EXPECT_EQ(ReadFile(transcript), "");
 }
+
+#ifndef _WIN32
+// The Linux build opens no browser: the URL goes to the transcript (Windows opens it for real).
+TEST_F(ScriptTest, OpenedUrlsGoToTheTranscript) {
+    {
+        ui::ScriptSession session("", transcript);
+        EXPECT_TRUE(platform::OpenUrl("http://10.0.0.7:8080"));
+    }
+    platform::OpenUrl("http://after.example");
+    EXPECT_EQ(ReadFile(transcript), "url\thttp://10.0.0.7:8080\n");
+}
+#endif
 
 }  // namespace
 }  // namespace vela::uitest
