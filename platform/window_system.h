@@ -345,8 +345,9 @@ class WindowSystem {
     // -- A person's actions (the scripted console and tests). Each notifies as the person's
     // action would, synchronously. --
     // Replaces an edit's or a drop-down combo's text by typing: number-only edits drop
-    // non-digits, upper-case edits convert, the text limit cuts; then one change notification
-    // (kEnChange, or kCbnEditChange for a combo).
+    // non-digits, upper-case edits convert, the text limit cuts; then an edit notifies
+    // kEnUpdate and kEnChange once each, a combo kCbnEditChange (and its list selection is
+    // dropped, as typing into a closed drop-down does).
     virtual void TypeText(WindowHandle control, const std::string& text) = 0;
     // Chooses entry n of a combo: the selection (and a drop-down's edit text), kCbnSelChange.
     virtual void ChooseEntry(WindowHandle combo, int index) = 0;
