@@ -15,13 +15,13 @@ constexpr Rgb kBandDark{186, 197, 212};
 constexpr Rgb kWhite{255, 255, 255};
 
 // Console: title band, a strip with the page buttons, the page area, the band of the action
-// buttons. The page sits at (14, 82) and is 940 x 306, the size of the page backgrounds.
-constexpr int kConsoleWidth = 968;
+// buttons. The page sits at (14, 82) and is 972 x 306, the size of the page backgrounds.
+constexpr int kConsoleWidth = 1000;
 constexpr int kConsoleHeight = 452;
 constexpr int kTitleHeight = 36;
 constexpr int kPageLeft = 14;
 constexpr int kPageTop = 82;
-constexpr int kPageWidth = 940;
+constexpr int kPageWidth = 972;
 constexpr int kPageHeight = 306;
 constexpr int kBandTop = 398;
 
