@@ -1,16 +1,23 @@
 #!/usr/bin/env bash
 # The main demonstration: builds the Linux programs, starts the simulated DVR (dvrsim) with
-# its built-in default device on a free loopback port and a fresh state folder, runs the
-# plug-in against it through vela-host, shows the device's status page, and stops dvrsim.
+# its built-in default device on a free loopback port and a fresh state folder, and opens the
+# plug-in's console on it through vela-host with a console script, as a person would use it:
+# the Server page, a new web port, Save, then the device's web page. The snapshots of the
+# console (BMP, and PNG where ImageMagick's convert exists), the Server page's controls before
+# and after, and the transcript of the messages and URLs stay in demo-output/. Then the device's
+# status page, and dvrsim is stopped.
+#   scripts/demo.sh            (VELA_DEMO_OUTPUT and VELA_NATIVE_BUILD choose other folders)
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/setup.sh"
 
-build="$root/build/native"
-echo "== building dvrsim, the NetSDK stand-in, the plug-in and vela-host"
+build="${VELA_NATIVE_BUILD:-$root/build/native}"
+out="${VELA_DEMO_OUTPUT:-$root/demo-output}"
+echo "== building dvrsim, the NetSDK stand-in, the plug-in, vela-host and the sample skin"
 cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-targets=(dvrsim NetSDK VelaSetupDll vela-host)
-cmake --build "$build" --target help | grep -q '^skin:' && targets+=(skin)  # the sample skin
+targets=(dvrsim NetSDK VelaSetupDll vela-host skin)
+# The player stand-in, once the build has it, gives the pages with a live picture their video.
+cmake --build "$build" --target help | grep -q '^HBPlayM4:' && targets+=(HBPlayM4)
 cmake --build "$build" --target "${targets[@]}" -j "$(nproc)" >/dev/null
 bin="$build/bin"
 
@@ -37,32 +44,56 @@ done
 read -r device_port http_port <<<"$port"
 cat "$state/dvrsim.out"
 
+mkdir -p "$out"
+rm -f "$out"/console-*.bmp "$out"/console-*.png "$out"/server-page-*.txt "$out"/transcript.txt \
+      "$out"/console.script
 # What a person would do in the console: look at the Server page, change the web port and
-# the device name, and save.
-cat >"$state/console.script" <<SCRIPT
+# the device name, save, and open the device's web page.
+cat >"$out/console.script" <<SCRIPT
+# The Server page as the console opens it
 page Server
-dump $state/server-page.txt
+snapshot $out/console-server.bmp
+dump $out/server-page-before.txt
+# A new web port and device name, saved to the device
 set HttpPort 8080
 set DevName Warehouse
 button Save
+# The device's web page, on the new port
+button IESetup
+snapshot $out/console-server-saved.bmp
+dump $out/server-page-after.txt
+button Exit
 SCRIPT
 
 echo
 echo "== vela-host setup --address Office --ip 127.0.0.1 --port $device_port --user admin"
-echo "   (the console runs $state/console.script: page Server, HttpPort 8080, DevName, Save)"
+echo "   (the console runs $out/console.script)"
 status=0
-VELA_CONSOLE_SCRIPT="$state/console.script" VELA_CONSOLE_TRANSCRIPT="$state/console.log" \
+VELA_CONSOLE_SCRIPT="$out/console.script" VELA_CONSOLE_TRANSCRIPT="$out/transcript.txt" \
   "$bin/vela-host" setup --address Office --ip 127.0.0.1 --port "$device_port" --user admin \
   --password "" || status=$?
 echo "(vela-host exit code $status; SetupServer answers 1 once a Save ran)"
-if [ -s "$state/server-page.txt" ]; then
-  echo "-- Server page as the console showed it (some controls):"
-  grep -E '\.(SvrIp|TcpPort|HttpPort|SoftwareVer|BuildDate|Serial|DevName|Mac)\b' \
-    "$state/server-page.txt" | cut -f1,5 || true
+
+if command -v convert >/dev/null; then
+  for bmp in "$out"/console-*.bmp; do
+    [ -e "$bmp" ] && convert "$bmp" -alpha off "${bmp%.bmp}.png"
+  done
 fi
-if [ -s "$state/console.log" ]; then
-  echo "-- console transcript:"
-  cat "$state/console.log"
+
+echo
+echo "== what the console showed"
+show() {  # the text of one control in a dump file
+  awk -F'\t' -v key="DvsCfgServer.$2" '$1 == key { sub(/^text=/, "", $5); print $5 }' "$1"
+}
+if [ -s "$out/server-page-before.txt" ] && [ -s "$out/server-page-after.txt" ]; then
+  for key in SvrIp TcpPort HttpPort DevName SoftwareVer Serial; do
+    printf '  %-12s %-22s -> %s\n' "$key" "$(show "$out/server-page-before.txt" "$key")" \
+      "$(show "$out/server-page-after.txt" "$key")"
+  done
+fi
+if [ -s "$out/transcript.txt" ]; then
+  echo "-- transcript (message boxes with their answers, opened URLs, script errors):"
+  sed 's/^/  /' "$out/transcript.txt"
 fi
 
 echo
@@ -73,4 +104,6 @@ sed -e '1,/^\r$/d' -e 's/<[^>]*>//g' -e '/^$/d' <&3
 exec 3>&-
 
 echo
+echo "== left in $out:"
+ls "$out" | sed 's/^/  /'
 echo "== stopping dvrsim"
