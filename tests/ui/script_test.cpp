@@ -179,6 +179,27 @@ TEST_F(ScriptTest, ExtraCommandsJoinTheTable) {
 }
 
 #ifndef _WIN32
+// A modal dialog opened by a command takes the next lines; when the script ends, each dialog
+// closes as Esc would close it, the inner one first. (The win32 window system runs the hook
+// in the outermost loop only so far: a nested dialog there would wait for a person.)
+TEST_F(ScriptTest, ANestedModalDialogTakesTheLinesMeantForIt) {
+    WriteFile(script, "click BtnPush\nset EditNumber 99\nexpect EditNumber 99\n");
+    TestDialog outer;
+    TestDialog inner;
+    int innerResult = 0;
+    outer.pushAction = [&] { innerResult = inner.DoModal(outer.GetSafeHwnd()); };
+    int outerResult = 0;
+    {
+        ui::ScriptSession session(script, transcript);
+        outerResult = outer.DoModal();
+    }
+    EXPECT_EQ(innerResult, platform::kIdCancel);
+    EXPECT_EQ(outerResult, platform::kIdCancel);
+    EXPECT_EQ(ReadFile(transcript), "");
+    EXPECT_TRUE(outer.EventsOf(id::kEditNumber).empty());
+    EXPECT_EQ(inner.EventsOf(id::kEditNumber).back(), "cmd 9002 768");
+}
+
 // The Linux build opens no browser: the URL goes to the transcript (Windows opens it for real).
 TEST_F(ScriptTest, OpenedUrlsGoToTheTranscript) {
     {

@@ -14,6 +14,10 @@ TestDialog::TestDialog() : Dialog(resources::kTestDialogId) {
             DestroyWindow();
             return;
         }
+        if (pushAction) {
+            pushAction();
+            return;
+        }
         ui::ShowMessage(GetSafeHwnd(), "Pushed", "Test", platform::MessageButtons::OkCancel);
     });
     OnClicked(id::kBtnSkin, [this] {

@@ -2,6 +2,7 @@
 // notification it receives, shared by the behaviour tests of both window systems.
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -99,6 +100,7 @@ class TestDialog : public ui::Dialog {
     bool swallowMouse = false;
     bool swallowKeys = false;
     bool destroyOnPush = false;
+    std::function<void()> pushAction;  // replaces the push button's message box when set
     int pushCount = 0;
     std::vector<int> colourRequests;
 
