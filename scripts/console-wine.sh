@@ -25,8 +25,9 @@ state=$(mktemp -d "${TMPDIR:-/tmp}/vela-console.XXXXXX")
 dvrsim_pid=""
 xvfb_pid=""
 cleanup() {
-  [ -n "$dvrsim_pid" ] && kill "$dvrsim_pid" 2>/dev/null && wait "$dvrsim_pid" 2>/dev/null
-  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null && wait "$xvfb_pid" 2>/dev/null
+  # wait reports the signal that ended the process; that is no failure of the demo.
+  if [ -n "$dvrsim_pid" ]; then kill "$dvrsim_pid" 2>/dev/null; wait "$dvrsim_pid" 2>/dev/null || true; fi
+  if [ -n "$xvfb_pid" ]; then kill "$xvfb_pid" 2>/dev/null; wait "$xvfb_pid" 2>/dev/null || true; fi
   rm -rf "$state"
 }
 trap cleanup EXIT

@@ -24,7 +24,8 @@ bin="$build/bin"
 state=$(mktemp -d "${TMPDIR:-/tmp}/vela-demo.XXXXXX")
 dvrsim_pid=""
 cleanup() {
-  [ -n "$dvrsim_pid" ] && kill "$dvrsim_pid" 2>/dev/null && wait "$dvrsim_pid" 2>/dev/null
+  # wait reports the signal that ended the process; that is no failure of the demo.
+  if [ -n "$dvrsim_pid" ]; then kill "$dvrsim_pid" 2>/dev/null; wait "$dvrsim_pid" 2>/dev/null || true; fi
   rm -rf "$state"
 }
 trap cleanup EXIT
@@ -107,3 +108,8 @@ echo
 echo "== left in $out:"
 ls "$out" | sed 's/^/  /'
 echo "== stopping dvrsim"
+# The demonstration failed when the console did not run its script to the end.
+if [ "$status" -ne 0 ] || grep -q '^error' "$out/transcript.txt" 2>/dev/null; then
+  echo "demo: the console session failed (vela-host exit code $status; see the transcript)" >&2
+  exit 1
+fi
