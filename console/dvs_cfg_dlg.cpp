@@ -284,15 +284,27 @@ bool CDvsCfgDlg::OnLButtonDown(platform::Point /*point*/) {
     return true;
 }
 
-// The console withdraws from the other threads first, so neither the draw callback nor an
-// upgrade message reaches a page or a console window that is going away.
-void CDvsCfgDlg::OnDestroy() {
+// Neither the draw callback nor an upgrade message may reach a page or a console window that
+// is going away, whichever order the window system destroys them in.
+void CDvsCfgDlg::Withdraw() {
     UnregisterUpgradeWindow(m_UpgradeToken);
     m_UpgradeToken = 0;
-    {
-        platform::LockGuard guard(DrawLock());
-        if (g_pDvsCfgDlg == this) g_pDvsCfgDlg = nullptr;
-    }
+    platform::LockGuard guard(DrawLock());
+    if (g_pDvsCfgDlg == this) g_pDvsCfgDlg = nullptr;
+}
+
+void CDvsCfgDlg::OnOK() {
+    Withdraw();
+    Dialog::OnOK();
+}
+
+void CDvsCfgDlg::OnCancel() {
+    Withdraw();
+    Dialog::OnCancel();
+}
+
+void CDvsCfgDlg::OnDestroy() {
+    Withdraw();
     for (int page = kServerPage; page <= kAlarmPage; ++page) Page(page)->DestroyWindow();
     m_pDevice = nullptr;
 }

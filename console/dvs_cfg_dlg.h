@@ -5,8 +5,9 @@
 //
 // Lifetime: made by the manager for one SetupServer and run modally; the device connection is
 // borrowed and outlives it. While the window exists the console is published as g_pDvsCfgDlg;
-// when the window goes away the console first withdraws itself from the player library's draw
-// callback and from the upgrade relay (both under their locks), then destroys the page windows.
+// when it closes (and at the latest when its window goes away) it withdraws itself from the
+// player library's draw callback and from the upgrade relay, both under their locks, before any
+// page window is destroyed.
 #pragma once
 
 #include <array>
@@ -108,9 +109,14 @@ class CDvsCfgDlg : public ui::Dialog {
     bool OnEraseBkgnd(platform::Canvas& canvas) override;
     bool OnLButtonDown(platform::Point point) override;
     bool OnUserMessage(int message, intptr_t wparam, intptr_t lparam) override;
+    void OnOK() override;
+    void OnCancel() override;
     void OnDestroy() override;
 
   private:
+    // Leaves the draw callback and the upgrade relay; on closing, and again (for windows
+    // destroyed any other way) when the window goes away.
+    void Withdraw();
     void SetUpButtons();
     void PlaceWindow();
     void CreatePages();
