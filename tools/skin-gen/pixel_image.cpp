@@ -102,9 +102,10 @@ int PixelImage::ReadRows(int bitCount, uint8_t* /*colourTable*/, uint8_t* rows) 
         uint8_t* row = rows + stride * static_cast<size_t>(m_height - 1 - y);
         for (int x = 0; x < m_width; ++x) {
             const Rgb& p = m_pixels[static_cast<size_t>(y) * m_width + x];
-            row[3 * x] = p.b;
-            row[3 * x + 1] = p.g;
-            row[3 * x + 2] = p.r;
+            uint8_t* pixel = row + static_cast<size_t>(3) * static_cast<size_t>(x);
+            pixel[0] = p.b;
+            pixel[1] = p.g;
+            pixel[2] = p.r;
         }
     }
     return m_height;
