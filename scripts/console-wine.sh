@@ -10,6 +10,10 @@
 # VELA_NATIVE_BUILD and VELA_WIN64_BUILD choose other build folders.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
+if [ -z "${DISPLAY:-}" ] && [ -z "${VELA_CONSOLE_SCRIPT:-}" ]; then
+  echo "console-wine: no DISPLAY to show the console on, and no VELA_CONSOLE_SCRIPT to drive it" >&2
+  exit 2
+fi
 "$root/scripts/setup.sh"
 
 native="${VELA_NATIVE_BUILD:-$root/build/native}"
