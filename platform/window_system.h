@@ -212,7 +212,8 @@ class WindowSystem {
     // Attaches a sink to a control created from a template (MFC subclassing): the sink sees
     // the control's events first and returns false for the control's own behaviour.
     virtual void Subclass(WindowHandle window, EventSink* sink) = 0;
-    // Destroys the window and its children; the window, then each child, gets Destroyed.
+    // Destroys the window and its children; each child (depth first), then the window, gets
+    // Destroyed, as WM_NCDESTROY arrives.
     virtual void DestroyWindow(WindowHandle window) = 0;
     virtual bool IsWindow(WindowHandle window) = 0;
 

@@ -212,15 +212,16 @@ void HeadlessWindowSystem::Subclass(WindowHandle window, EventSink* sink) {
     if (HeadlessWindow* w = Find(window)) w->sink = sink;
 }
 
+// Children hear Destroyed before their parent, as WM_NCDESTROY reaches them.
 void HeadlessWindowSystem::DestroyTree(HeadlessWindow* window) {
-    Event destroyed;
-    destroyed.kind = EventKind::Destroyed;
-    destroyed.window = window->Handle();
-    Deliver(window, destroyed);
     const std::vector<HeadlessWindow*> children = window->children;
     for (HeadlessWindow* child : children) {
         if (m_live.count(child)) DestroyTree(child);
     }
+    Event destroyed;
+    destroyed.kind = EventKind::Destroyed;
+    destroyed.window = window->Handle();
+    Deliver(window, destroyed);
     window->sink = nullptr;
     if (m_capture == window) m_capture = nullptr;
     if (m_tracked == window) m_tracked = nullptr;
