@@ -29,7 +29,7 @@ using device::testing::NetSdkCall;
 constexpr size_t kWebPort = 76;  // record 20
 
 const char kTextRes[] =
-    "[DVSInfo]\npt1=Saved\npt3=Save failed\nNeedReboot=Reboot now?\nRebootSuc=Rebooting\n"
+    "[DVSInfo]\npt1=Saved\n"
     "RebootFai=Reboot refused\nSetTimeFail=Clock refused\n"
     "[DvsState]\nMessageBoxTip1=Restart the device?\nUpdateSucc=Upgraded\nUpdateFail=Upgrade "
     "failed\n";
@@ -152,21 +152,6 @@ TEST_F(ConsoleTest, PageButtonsSwitchStoreOnLeavingAndIgnoreTheShownPage) {
     Run("page Sensor\nbutton Exit\n");
     EXPECT_EQ(console->CurrentPage(), kSensorPage);
     EXPECT_EQ(sdk.CallsOf(device::kOrdLogout).size(), 1u) << "Exit logs out";
-}
-
-TEST_F(ConsoleTest, AStoreThatNeedsARebootAsksAndRebootsOnlyOnYes) {
-    Connect();
-    sdk.onStore = [](uint32_t command, int32_t) {
-        return command == 20 ? device::kStoredNeedsReboot : 1;
-    };
-    std::string transcript = Run("set HttpPort 8080\nreply no\nbutton Save\n");
-    EXPECT_NE(transcript.find("message\t\tReboot now?\tyesno\tno\n"), std::string::npos)
-        << transcript;
-    EXPECT_TRUE(sdk.CallsOf(device::kOrdReboot).empty());
-
-    transcript = Run("set HttpPort 8081\nreply yes\nbutton Save\n");
-    EXPECT_EQ(sdk.CallsOf(device::kOrdReboot).size(), 1u);
-    EXPECT_NE(transcript.find("message\t\tRebooting\tok\tok\n"), std::string::npos) << transcript;
 }
 
 TEST_F(ConsoleTest, ARefusedStoreIsSentAgainByTheNextSave) {
