@@ -59,7 +59,7 @@ void CDvsCfgDlg::OnSave() {
     m_bSaved = true;
     // The PTZ page's own pre-save step (presets, tours, plans and the preset file) runs here
     // once that page exists; the place holding it now has nothing to keep.
-    const int result = m_pDevice ? m_pDevice->SaveRecords() : 0;
+    const int result = m_pDevice ? m_pDevice->SaveRecords() : -1;
     EndBusy();
 
     if (result < 0) {

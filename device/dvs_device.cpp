@@ -210,14 +210,18 @@ void CDvsDevice::CopyToSnapshot(size_t index) {
 
 // A refused store leaves its snapshot old, so the next Save sends it again.
 int CDvsDevice::SaveRecords() {
-    if (m_hLogin <= 0) return 0;
+    if (m_hLogin <= 0) return -1;
     bool needsReboot = false;
+    bool anyRefused = false;
 
     for (size_t i = 0; i < kRecordCount; ++i) {
         const RecordSpec& record = kRecords[i];
         if (record.slots != 1 || record.store == StoreRule::kNotStored) continue;
-        if (DiffersFromSnapshot(i) && Store(i, ChannelFor(record.store), -1, &needsReboot))
+        if (!DiffersFromSnapshot(i)) continue;
+        if (Store(i, ChannelFor(record.store), -1, &needsReboot))
             CopyToSnapshot(i);
+        else
+            anyRefused = true;
     }
 
     bool marked[kRecordCount] = {};
@@ -234,11 +238,15 @@ int CDvsDevice::SaveRecords() {
         for (int slot = 0; slot < m_nAlarmInputCount; ++slot)
             allTaken = Store(i, slot, slot, &needsReboot) && allTaken;
         if (allTaken) CopyToSnapshot(i);
+        anyRefused = anyRefused || !allTaken;
     }
 
     for (int channel = 0; channel < m_nChannelCount; ++channel)
         for (size_t i = 0; i < kRecordCount; ++i)
-            if (marked[i] && !Store(i, channel, channel, &needsReboot)) accepted[i] = false;
+            if (marked[i] && !Store(i, channel, channel, &needsReboot)) {
+                accepted[i] = false;
+                anyRefused = true;
+            }
 
     // With a negative channel count no channel slot could be sent: keep those edits pending.
     bool unsentEdits = false;
@@ -249,8 +257,10 @@ int CDvsDevice::SaveRecords() {
         else if (accepted[i])
             CopyToSnapshot(i);
     }
-    if (unsentEdits) return -1;
-    return needsReboot ? 0 : 1;
+    // A reboot the device asked for is offered even when another store was refused: that one
+    // stays pending and goes again with the next Save.
+    if (needsReboot && !unsentEdits) return 0;
+    return unsentEdits || anyRefused ? -1 : 1;
 }
 
 int32_t CDvsDevice::SetDeviceTime() {

@@ -42,9 +42,10 @@ class CDvsDevice {
     // Pointer into the live records for groups 1-4 and 6-8 (group 1 starts at DeviceInfo);
     // null for any other number.
     uint8_t* GetRecordGroup(int group);
-    // Stores every record that differs from its snapshot: 1 stored, 0 a store needs a reboot
-    // (or not logged in), -1 when the device reported a negative channel count, so that edited
-    // channel records could not be sent (they stay pending).
+    // Stores every record that differs from its snapshot: 1 all stored, 0 stored but a store
+    // needs a reboot, -1 when something could not be stored (not logged in, a store refused, or
+    // a negative channel count left edited channel records unsent). What was not stored keeps
+    // its old snapshot, so the next Save sends it again.
     int SaveRecords();
     // Writes the PC's local time into record 18 and stores it at once: the store result.
     int32_t SetDeviceTime();

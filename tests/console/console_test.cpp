@@ -29,7 +29,7 @@ using device::testing::NetSdkCall;
 constexpr size_t kWebPort = 76;  // record 20
 
 const char kTextRes[] =
-    "[DVSInfo]\npt1=Saved\n"
+    "[DVSInfo]\npt1=Saved\npt3=Not saved\n"
     "RebootFai=Reboot refused\nSetTimeFail=Clock refused\n"
     "[DvsState]\nMessageBoxTip1=Restart the device?\nUpdateSucc=Upgraded\nUpdateFail=Upgrade "
     "failed\n";
@@ -160,9 +160,11 @@ TEST_F(ConsoleTest, ARefusedStoreIsSentAgainByTheNextSave) {
     sdk.onStore = [&refusals](uint32_t command, int32_t) {
         return command == 20 && refusals-- > 0 ? 0 : 1;
     };
-    Run("set HttpPort 8080\nbutton Save\nbutton Save\nbutton Save\n");
+    const std::string transcript =
+        Run("set HttpPort 8080\nbutton Save\nbutton Save\nbutton Save\n");
     const std::vector<NetSdkCall> stores = sdk.CallsFor(device::kOrdSetConfig, 20);
     ASSERT_EQ(stores.size(), 2u) << "refused once, sent again, then nothing left to send";
+    EXPECT_LT(transcript.find("\tNot saved\t"), transcript.find("\tSaved\t")) << transcript;
     EXPECT_EQ(ReadI32(stores[1].stored.data(), kWebPort), 8080);
 }
 

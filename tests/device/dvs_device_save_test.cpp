@@ -29,9 +29,9 @@ class DeviceSave : public ::testing::Test {
     // Live bytes of a record (or of its slot), found through the page's group.
     uint8_t* Record(uint32_t command, int slot = 0) {
         const size_t index = RecordIndex(command);
-        const RecordSpec& spec = kRecords[index];
-        return device.GetRecordGroup(spec.group) - GroupOffset(spec.group) + kDeviceInfoSize +
-               RecordOffsetAt(index) + static_cast<size_t>(slot) * spec.size;
+        const RecordSpec& entry = kRecords[index];
+        return device.GetRecordGroup(entry.group) - GroupOffset(entry.group) + kDeviceInfoSize +
+               RecordOffsetAt(index) + static_cast<size_t>(slot) * entry.size;
     }
     std::vector<Store> Stores() const {
         std::vector<Store> stores;
@@ -56,7 +56,7 @@ TEST_F(DeviceSave, NotLoggedInSendsNothingAndFails) {
     device.TakeSnapshot();
     sdk.calls.clear();
     Record(20)[0] ^= 1;
-    EXPECT_EQ(device.SaveRecords(), 0);
+    EXPECT_EQ(device.SaveRecords(), -1) << "no reboot question for a device never reached";
     EXPECT_TRUE(sdk.calls.empty());
 }
 
@@ -71,12 +71,12 @@ TEST_F(DeviceSave, SingleRecordsGoInOrderWithTheirChannelsOnlyWhenChanged) {
                                          {38, -1}, {68, -1}, {30, -1}};
     EXPECT_EQ(Stores(), expected);
     for (const NetSdkCall& call : sdk.CallsOf(kOrdSetConfig)) {
-        const RecordSpec& spec = kRecords[RecordIndex(call.command)];
-        EXPECT_EQ(call.size, spec.size);
+        const RecordSpec& entry = kRecords[RecordIndex(call.command)];
+        EXPECT_EQ(call.size, entry.size);
         EXPECT_EQ(call.waitMs, 10000);
         EXPECT_EQ(call.handle, 7);
         EXPECT_EQ(call.stored,
-                  std::vector<uint8_t>(Record(call.command), Record(call.command) + spec.size));
+                  std::vector<uint8_t>(Record(call.command), Record(call.command) + entry.size));
     }
 
     sdk.calls.clear();
@@ -89,7 +89,7 @@ TEST_F(DeviceSave, ARefusedStoreKeepsItsSnapshotSoTheNextSaveResendsIt) {
     Record(20)[0] ^= 1;
     Record(42)[0] ^= 1;
     sdk.onStore = [](uint32_t command, int32_t) { return command == 20 ? 0 : 1; };
-    EXPECT_EQ(device.SaveRecords(), 1);  // refusals are not reported
+    EXPECT_EQ(device.SaveRecords(), -1);  // a refusal is a failed Save, not a success
 
     sdk.calls.clear();
     sdk.onStore = nullptr;
@@ -140,7 +140,7 @@ TEST_F(DeviceSave, ARefusedSlotKeepsOnlyItsArrayPending) {
     sdk.onStore = [](uint32_t command, int32_t channel) {
         return command == 25 && channel == 3 ? 0 : 1;
     };
-    EXPECT_EQ(device.SaveRecords(), 1);
+    EXPECT_EQ(device.SaveRecords(), -1);
     EXPECT_EQ(sdk.CallsFor(kOrdSetConfig, 25).size(), 4u);
 
     sdk.calls.clear();
@@ -172,7 +172,7 @@ TEST_F(DeviceSave, AlarmInputArrayIsStoredPerInputAndNeedsEveryStoreAccepted) {
     Record(27, 0)[0] ^= 1;
     sdk.calls.clear();
     sdk.onStore = [](uint32_t, int32_t channel) { return channel == 0 ? 0 : 1; };
-    device.SaveRecords();
+    EXPECT_EQ(device.SaveRecords(), -1);
     sdk.calls.clear();
     sdk.onStore = nullptr;
     device.SaveRecords();

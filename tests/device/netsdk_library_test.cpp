@@ -77,7 +77,7 @@ TEST(NetSdkLibrary, WithoutTheLibraryEveryCallFailsSoftly) {
 
     CDvsDevice device(*sdk);
     EXPECT_EQ(device.Connect("dvr", "127.0.0.1", 80, "admin", "pw", 0, "", 0), 0);
-    EXPECT_EQ(device.SaveRecords(), 0);
+    EXPECT_EQ(device.SaveRecords(), -1);
     EXPECT_EQ(device.RebootDevice(), 0);
     EXPECT_TRUE(log.Contains("NetSDK ordinal 5 is not available")) << log.Text();
     EXPECT_TRUE(log.Contains("H264_DVR_Login() Fail, Error Code : 0")) << log.Text();
