@@ -53,8 +53,8 @@ constexpr ButtonSlot kPlaceOrder[] = {kBtnExit,       kBtnUpgrade, kBtnRestart, 
                                       kBtnPtz,        kBtnSensor,  kBtnAlarm};
 
 const ButtonSpec& SpecOf(ButtonSlot slot) {
-    for (const ButtonSpec& spec : kSetUpOrder)
-        if (spec.slot == slot) return spec;
+    for (const ButtonSpec& entry : kSetUpOrder)
+        if (entry.slot == slot) return entry;
     return kSetUpOrder[0];
 }
 
@@ -79,42 +79,42 @@ CDvsCfgDlg::CDvsCfgDlg(device::CDvsDevice* device)
       m_pDevice(device),
       m_openUrl([](const std::string& url) { platform::OpenUrl(url); }) {
     g_pDvsCfgDlg = this;
-    for (const ButtonSpec& spec : kSetUpOrder) {
-        switch (spec.slot) {
+    for (const ButtonSpec& entry : kSetUpOrder) {
+        switch (entry.slot) {
             case kBtnServer:
-                OnClicked(spec.id, [this] { OnPageButton(kServerPage); });
+                OnClicked(entry.id, [this] { OnPageButton(kServerPage); });
                 break;
             case kBtnChannel:
-                OnClicked(spec.id, [this] { OnPageButton(kChannelPage); });
+                OnClicked(entry.id, [this] { OnPageButton(kChannelPage); });
                 break;
             case kBtnPtz:
-                OnClicked(spec.id, [this] { OnPageButton(kPtzPage); });
+                OnClicked(entry.id, [this] { OnPageButton(kPtzPage); });
                 break;
             case kBtnSensor:
-                OnClicked(spec.id, [this] {
+                OnClicked(entry.id, [this] {
                     if (m_nAlarmInputCount > 0) OnPageButton(kSensorPage);
                 });
                 break;
             case kBtnAlarm:
-                OnClicked(spec.id, [this] { OnPageButton(kAlarmPage); });
+                OnClicked(entry.id, [this] { OnPageButton(kAlarmPage); });
                 break;
             case kBtnExit:
-                OnClicked(spec.id, [this] { OnExit(); });
+                OnClicked(entry.id, [this] { OnExit(); });
                 break;
             case kBtnUpgrade:
-                OnClicked(spec.id, [this] { OnUpgrade(); });
+                OnClicked(entry.id, [this] { OnUpgrade(); });
                 break;
             case kBtnRestart:
-                OnClicked(spec.id, [this] { OnRestart(); });
+                OnClicked(entry.id, [this] { OnRestart(); });
                 break;
             case kBtnSave:
-                OnClicked(spec.id, [this] { OnSave(); });
+                OnClicked(entry.id, [this] { OnSave(); });
                 break;
             case kBtnTimeAdjust:
-                OnClicked(spec.id, [this] { OnTimeAdjust(); });
+                OnClicked(entry.id, [this] { OnTimeAdjust(); });
                 break;
             case kBtnIESetup:
-                OnClicked(spec.id, [this] { OnIESetup(); });
+                OnClicked(entry.id, [this] { OnIESetup(); });
                 break;
             default:
                 break;
@@ -177,14 +177,14 @@ bool CDvsCfgDlg::OnInitDialog() {
 void CDvsCfgDlg::SetUpButtons() {
     const ui::ResourcePaths& paths = ui::g_ResourcePaths;
     const ui::SkinSettings& skin = ui::g_SkinSettings;
-    for (const ButtonSpec& spec : kSetUpOrder) {
-        ui::CSkinButton& button = m_Buttons[spec.slot];
-        button.AttachToDialogItem(*this, spec.id);
-        ui::LoadButtonBitmaps(button, spec.big ? kTopButtonBitmap : kBottomButtonBitmap,
+    for (const ButtonSpec& entry : kSetUpOrder) {
+        ui::CSkinButton& button = m_Buttons[entry.slot];
+        button.AttachToDialogItem(*this, entry.id);
+        ui::LoadButtonBitmaps(button, entry.big ? kTopButtonBitmap : kBottomButtonBitmap,
                               paths.languageFolder);
         const std::string caption = ui::ReadIniText(paths.staticButtonTextFile, kCaptionSection,
-                                                    spec.captionKey, "", ui::kCaptionCapacity);
-        if (spec.big) {
+                                                    entry.captionKey, "", ui::kCaptionCapacity);
+        if (entry.big) {
             button.SetTextFont(skin.mainBigButtonFontHeight, skin.mainBigButtonFontWidth,
                                skin.buttonFontName, skin.mainBigButtonTextColor,
                                skin.mainBigButtonDownTextColor, skin.buttonCharSet,

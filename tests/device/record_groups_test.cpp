@@ -31,13 +31,13 @@ TEST(RecordGroups, RecordsSitAtTheirOffsetsWithinTheirGroup) {
     // record show where it landed.
     for (const GroupMember& member : kGroupMembers) {
         SCOPED_TRACE(::testing::Message() << "record " << member.command);
-        const RecordSpec& spec = kRecords[RecordIndex(member.command)];
+        const RecordSpec& entry = kRecords[RecordIndex(member.command)];
         uint8_t* group = device.GetRecordGroup(member.group);
         ASSERT_NE(group, nullptr);
-        const size_t bytes = member.command == 23 ? spec.size * 4 : RecordBytes(spec);
+        const size_t bytes = member.command == 23 ? entry.size * 4 : RecordBytes(entry);
         EXPECT_EQ(group[member.offsetInGroup], member.command);
         EXPECT_EQ(group[member.offsetInGroup + bytes - 1], member.command);
-        EXPECT_EQ(spec.group, member.group);
+        EXPECT_EQ(entry.group, member.group);
     }
 }
 

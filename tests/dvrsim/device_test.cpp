@@ -45,8 +45,8 @@ TEST(DvrsimDevice, ReadsFollowTheRecordTableAndItsChannelRules) {
     size_t count = 0;
     const RecordSpec* table = RecordTable(&count);
     for (size_t i = 0; i < count; ++i) {
-        const RecordSpec& spec = table[i];
-        EXPECT_EQ(ReadOk(device, spec.command, -1, WholeSize(spec)).size(), WholeSize(spec));
+        const RecordSpec& record = table[i];
+        EXPECT_EQ(ReadOk(device, record.command, -1, WholeSize(record)).size(), WholeSize(record));
     }
     std::vector<uint8_t> out;
     EXPECT_EQ(ReadOk(device, kRecRecordSchedule, 3, 1360).size(), 1360u);

@@ -23,8 +23,8 @@ inline size_t Stride(int width, int bitCount) {
 }
 
 // A complete file: headers, colour table, then the given rows as stored (first stored row first).
-inline std::vector<uint8_t> BuildBmp(const BmpSpec& spec, const std::vector<uint8_t>& rows) {
-    const size_t table = spec.colours.size() * 4;
+inline std::vector<uint8_t> BuildBmp(const BmpSpec& layout, const std::vector<uint8_t>& rows) {
+    const size_t table = layout.colours.size() * 4;
     const size_t offset = 14 + 40 + table;
     std::vector<uint8_t> file(offset + rows.size(), 0);
     uint8_t* f = file.data();
@@ -32,17 +32,17 @@ inline std::vector<uint8_t> BuildBmp(const BmpSpec& spec, const std::vector<uint
     WriteU32(f, 2, static_cast<uint32_t>(file.size()));
     WriteU32(f, 10, static_cast<uint32_t>(offset));
     WriteU32(f, 14, 40);
-    WriteI32(f, 18, spec.width);
-    WriteI32(f, 22, spec.height);
+    WriteI32(f, 18, layout.width);
+    WriteI32(f, 22, layout.height);
     WriteU16(f, 26, 1);
-    WriteU16(f, 28, static_cast<uint16_t>(spec.bitCount));
-    WriteU32(f, 30, spec.compression);
+    WriteU16(f, 28, static_cast<uint16_t>(layout.bitCount));
+    WriteU32(f, 30, layout.compression);
     WriteU32(f, 34, static_cast<uint32_t>(rows.size()));
-    WriteU32(f, 46, spec.coloursUsed);
-    for (size_t i = 0; i < spec.colours.size(); ++i) {
-        f[54 + i * 4] = static_cast<uint8_t>(spec.colours[i]);
-        f[54 + i * 4 + 1] = static_cast<uint8_t>(spec.colours[i] >> 8);
-        f[54 + i * 4 + 2] = static_cast<uint8_t>(spec.colours[i] >> 16);
+    WriteU32(f, 46, layout.coloursUsed);
+    for (size_t i = 0; i < layout.colours.size(); ++i) {
+        f[54 + i * 4] = static_cast<uint8_t>(layout.colours[i]);
+        f[54 + i * 4 + 1] = static_cast<uint8_t>(layout.colours[i] >> 8);
+        f[54 + i * 4 + 2] = static_cast<uint8_t>(layout.colours[i] >> 16);
     }
     std::copy(rows.begin(), rows.end(), file.begin() + static_cast<ptrdiff_t>(offset));
     return file;
@@ -50,9 +50,9 @@ inline std::vector<uint8_t> BuildBmp(const BmpSpec& spec, const std::vector<uint
 
 // A valid 24-bit picture, width x height, every pixel colour.
 inline std::vector<uint8_t> SolidBmp24(int width, int height, uint32_t colour) {
-    BmpSpec spec;
-    spec.width = width;
-    spec.height = height;
+    BmpSpec layout;
+    layout.width = width;
+    layout.height = height;
     const size_t stride = Stride(width, 24);
     std::vector<uint8_t> rows(stride * height, 0);
     for (int y = 0; y < height; ++y)
@@ -62,7 +62,7 @@ inline std::vector<uint8_t> SolidBmp24(int width, int height, uint32_t colour) {
             p[1] = static_cast<uint8_t>(colour >> 8);
             p[2] = static_cast<uint8_t>(colour >> 16);
         }
-    return BuildBmp(spec, rows);
+    return BuildBmp(layout, rows);
 }
 
 }  // namespace vela::test

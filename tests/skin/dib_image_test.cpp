@@ -52,13 +52,13 @@ void ExpectRoundTrip(CDibImage& image, const char* name) {
 }
 
 TEST(DibImageFormats, OneBitPictureReadsItsTwoColoursAndRoundTrips) {
-    BmpSpec spec{10, 2, 1, 0, {0x000000, kWhite}};
+    BmpSpec layout{10, 2, 1, 0, {0x000000, kWhite}};
     // Stored bottom row first: bottom row all white, top row alternating from black.
     std::vector<uint8_t> rows(Stride(10, 1) * 2, 0);
     rows[0] = 0xff, rows[1] = 0xc0;  // bottom: 10 white pixels
     rows[4] = 0x55, rows[5] = 0x40;  // top: 0 1 0 1 0 1 0 1 0 1
     CDibImage image;
-    ASSERT_TRUE(ReadBytes(image, BuildBmp(spec, rows))) << image.Reason();
+    ASSERT_TRUE(ReadBytes(image, BuildBmp(layout, rows))) << image.Reason();
     EXPECT_EQ(image.Width(), 10);
     EXPECT_EQ(image.Height(), 2);
     EXPECT_EQ(image.ColourCount(), 2);
@@ -72,11 +72,11 @@ TEST(DibImageFormats, OneBitPictureReadsItsTwoColoursAndRoundTrips) {
 }
 
 TEST(DibImageFormats, FourBitPictureTakesHighNibbleFirstAndRoundTrips) {
-    BmpSpec spec{3, 1, 4, 0, std::vector<uint32_t>(16, 0)};
-    spec.colours[1] = kRed, spec.colours[2] = kGreen, spec.colours[15] = kBlue;
+    BmpSpec layout{3, 1, 4, 0, std::vector<uint32_t>(16, 0)};
+    layout.colours[1] = kRed, layout.colours[2] = kGreen, layout.colours[15] = kBlue;
     std::vector<uint8_t> rows = {0x12, 0xf0, 0, 0};
     CDibImage image;
-    ASSERT_TRUE(ReadBytes(image, BuildBmp(spec, rows))) << image.Reason();
+    ASSERT_TRUE(ReadBytes(image, BuildBmp(layout, rows))) << image.Reason();
     EXPECT_EQ(image.PixelAt(0, 0), kRed);
     EXPECT_EQ(image.PixelAt(1, 0), kGreen);
     EXPECT_EQ(image.PixelAt(2, 0), kBlue);
@@ -85,13 +85,13 @@ TEST(DibImageFormats, FourBitPictureTakesHighNibbleFirstAndRoundTrips) {
 }
 
 TEST(DibImageFormats, EightBitPictureHasFullPaletteAndRoundTrips) {
-    BmpSpec spec{5, 2, 8, 0, std::vector<uint32_t>(256, 0)};
-    spec.colours[7] = 0x123456;
-    spec.colours[255] = kWhite;
+    BmpSpec layout{5, 2, 8, 0, std::vector<uint32_t>(256, 0)};
+    layout.colours[7] = 0x123456;
+    layout.colours[255] = kWhite;
     std::vector<uint8_t> rows(Stride(5, 8) * 2, 7);
     rows[Stride(5, 8) + 4] = 255;  // top row, last pixel
     CDibImage image;
-    ASSERT_TRUE(ReadBytes(image, BuildBmp(spec, rows))) << image.Reason();
+    ASSERT_TRUE(ReadBytes(image, BuildBmp(layout, rows))) << image.Reason();
     EXPECT_EQ(image.PixelAt(0, 1), 0x123456u);
     EXPECT_EQ(image.PixelAt(4, 0), kWhite);
     ASSERT_EQ(image.Palette().size(), 256u);
@@ -100,10 +100,10 @@ TEST(DibImageFormats, EightBitPictureHasFullPaletteAndRoundTrips) {
 }
 
 TEST(DibImageFormats, ShortColourTableLeavesUnlistedIndexesBlack) {
-    BmpSpec spec{2, 1, 8, 2, {kRed, kGreen}};
+    BmpSpec layout{2, 1, 8, 2, {kRed, kGreen}};
     std::vector<uint8_t> rows = {1, 200, 0, 0};
     CDibImage image;
-    ASSERT_TRUE(ReadBytes(image, BuildBmp(spec, rows))) << image.Reason();
+    ASSERT_TRUE(ReadBytes(image, BuildBmp(layout, rows))) << image.Reason();
     EXPECT_EQ(image.ColourCount(), 2);
     EXPECT_EQ(image.PixelAt(0, 0), kGreen);
     EXPECT_EQ(image.PixelAt(1, 0), 0u);
@@ -111,13 +111,13 @@ TEST(DibImageFormats, ShortColourTableLeavesUnlistedIndexesBlack) {
 }
 
 TEST(DibImageFormats, TwentyFourBitPictureHasNoPaletteAndRoundTrips) {
-    BmpSpec spec{3, 2, 24, 0, {}};
+    BmpSpec layout{3, 2, 24, 0, {}};
     std::vector<uint8_t> rows(Stride(3, 24) * 2, 0);
     rows[2] = 0xff;                      // bottom-left red
     rows[Stride(3, 24) + 6 + 0] = 0xff;  // top-right blue
     rows[Stride(3, 24) + 3 + 1] = 0xff;  // top-middle green
     CDibImage image;
-    ASSERT_TRUE(ReadBytes(image, BuildBmp(spec, rows))) << image.Reason();
+    ASSERT_TRUE(ReadBytes(image, BuildBmp(layout, rows))) << image.Reason();
     EXPECT_FALSE(image.HasPalette());
     EXPECT_EQ(image.ColourCount(), 0);
     EXPECT_EQ(image.PixelAt(0, 1), kRed);
@@ -139,10 +139,10 @@ TEST(DibImageFormats, SixteenAndThirtyTwoBitPicturesRead) {
 }
 
 TEST(DibImageFormats, TopDownPictureIsStoredBottomUp) {
-    BmpSpec spec{1, -2, 24, 0, {}};
+    BmpSpec layout{1, -2, 24, 0, {}};
     std::vector<uint8_t> rows = {0, 0, 0xff, 0, 0xff, 0, 0, 0};  // first stored row: red
     CDibImage image;
-    ASSERT_TRUE(ReadBytes(image, BuildBmp(spec, rows))) << image.Reason();
+    ASSERT_TRUE(ReadBytes(image, BuildBmp(layout, rows))) << image.Reason();
     EXPECT_EQ(image.Height(), 2);
     EXPECT_EQ(image.PixelAt(0, 0), kRed);
     EXPECT_EQ(image.PixelAt(0, 1), kBlue);

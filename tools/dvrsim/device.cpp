@@ -69,9 +69,9 @@ bool Device::Load() {
             stored_.entries[key] = bytes;
             continue;
         }
-        const RecordSpec* spec = FindRecord(static_cast<int>(key));
-        if (!spec || bytes.size() != WholeSize(*spec)) continue;  // not ours: skipped
-        records_[spec->command] = bytes;
+        const RecordSpec* entry = FindRecord(static_cast<int>(key));
+        if (!entry || bytes.size() != WholeSize(*entry)) continue;  // not ours: skipped
+        records_[entry->command] = bytes;
         stored_.entries[key] = bytes;
     }
     return true;
@@ -95,9 +95,9 @@ const std::vector<uint8_t>& Device::Record(int command) {
 }
 
 int Device::SlotBoundOf(int command) const {
-    const RecordSpec* spec = FindRecord(command);
-    if (!spec) return 0;
-    switch (spec->slots) {
+    const RecordSpec* entry = FindRecord(command);
+    if (!entry) return 0;
+    switch (entry->slots) {
         case SlotBound::kChannels:
             return options_.shape.channels;
         case SlotBound::kAlarmInputs:
@@ -137,11 +137,11 @@ void Device::TakeClock(const uint8_t* system) {
 
 int32_t Device::Read(int command, int channel, uint32_t capacity, std::vector<uint8_t>* out) {
     std::lock_guard<std::mutex> lock(mutex_);
-    const RecordSpec* spec = FindRecord(command);
-    if (!spec) return wire::kErrNoSuchRecord;
+    const RecordSpec* entry = FindRecord(command);
+    if (!entry) return wire::kErrNoSuchRecord;
     const std::vector<uint8_t>& record = Record(command);
-    if (spec->slots == SlotBound::kSingle || channel == -1) {
-        if (spec->slots == SlotBound::kSingle && channel != 0 && channel != -1) {
+    if (entry->slots == SlotBound::kSingle || channel == -1) {
+        if (entry->slots == SlotBound::kSingle && channel != 0 && channel != -1) {
             return wire::kErrBadChannel;
         }
         if (capacity < record.size()) return wire::kErrBadSize;
@@ -151,27 +151,27 @@ int32_t Device::Read(int command, int channel, uint32_t capacity, std::vector<ui
         return wire::kOk;
     }
     if (channel < 0 || channel >= SlotBoundOf(command)) return wire::kErrBadChannel;
-    if (capacity < spec->size) return wire::kErrBadSize;
-    auto begin = record.begin() + static_cast<long>(spec->size) * channel;
-    out->assign(begin, begin + spec->size);
+    if (capacity < entry->size) return wire::kErrBadSize;
+    auto begin = record.begin() + static_cast<long>(entry->size) * channel;
+    out->assign(begin, begin + entry->size);
     ++readsAnswered_;
     return wire::kOk;
 }
 
 int32_t Device::Store(int command, int channel, const uint8_t* data, size_t size) {
     std::lock_guard<std::mutex> lock(mutex_);
-    const RecordSpec* spec = FindRecord(command);
-    if (!spec || !spec->storable) return wire::kErrNoSuchRecord;
+    const RecordSpec* entry = FindRecord(command);
+    if (!entry || !entry->storable) return wire::kErrNoSuchRecord;
     if (options_.faults.refuseStore.count(command)) return wire::kErrStoreRefused;
     std::vector<uint8_t> record = Record(command);
     size_t offset = 0;
     size_t expected = record.size();
-    if (spec->slots == SlotBound::kSingle) {
+    if (entry->slots == SlotBound::kSingle) {
         if (channel != 0 && channel != -1) return wire::kErrBadChannel;
     } else if (channel != -1) {
         if (channel < 0 || channel >= SlotBoundOf(command)) return wire::kErrBadChannel;
-        offset = static_cast<size_t>(spec->size) * static_cast<size_t>(channel);
-        expected = spec->size;
+        offset = static_cast<size_t>(entry->size) * static_cast<size_t>(channel);
+        expected = entry->size;
     }
     if (size != expected) return wire::kErrBadSize;
     std::memcpy(record.data() + offset, data, size);

@@ -26,8 +26,8 @@ constexpr RecordSpec kRecords[] = {
 }  // namespace
 
 const RecordSpec* FindRecord(int command) {
-    for (const RecordSpec& spec : kRecords) {
-        if (spec.command == command) return &spec;
+    for (const RecordSpec& entry : kRecords) {
+        if (entry.command == command) return &entry;
     }
     return nullptr;
 }

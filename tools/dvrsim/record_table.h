@@ -18,12 +18,12 @@ struct RecordSpec {
     bool storable;  // false: device facts the client may read but not change
 };
 
-// The spec of a record, or null when the device has no such record.
+// The entry of a record, or null when the device has no such record.
 const RecordSpec* FindRecord(int command);
 const RecordSpec* RecordTable(size_t* count);
 
-inline uint32_t WholeSize(const RecordSpec& spec) {
-    return spec.slots == SlotBound::kSingle ? spec.size : spec.size * kSlots;
+inline uint32_t WholeSize(const RecordSpec& entry) {
+    return entry.slots == SlotBound::kSingle ? entry.size : entry.size * kSlots;
 }
 
 // Named commands used by the device model itself.
