@@ -72,6 +72,11 @@ constexpr unsigned kOdsFocus = 0x0010;
 // Messages that may be posted.
 constexpr int kWmClose = 0x0010;
 constexpr int kWmUser = 0x0400;
+// The dialog manager's own messages to a dialog (DM_GETDEFID, DM_SETDEFID, DM_REPOSITION)
+// take kWmUser + 0..2 and reach the dialog's sink as User events: a private message to a
+// dialog uses kWmUser + 3 or above.
+constexpr int kDmGetDefId = kWmUser + 0;
+constexpr int kFirstPrivateMessage = kWmUser + 3;
 
 // Virtual keys the plug-in looks at.
 constexpr int kVkReturn = 0x0D;
@@ -120,7 +125,7 @@ using CursorHandle = OpaqueCursor*;
 enum class EventKind {
     InitDialog,       // the dialog and its controls exist; handled = focus was set by the sink
     Command,          // WM_COMMAND: controlId, code, control (controlId 1/2 with no control: OK,
-                      // Cancel, e.g. Enter and Esc)
+                      // Cancel, e.g. Enter and Esc in a dialog)
     Notify,           // WM_NOTIFY: controlId, code, control, item (list-view row, -1 none)
     DrawItem,         // WM_DRAWITEM to the parent of an owner-drawn button: controlId, control,
                       // canvas, itemRect, itemState (kOds* bits)
@@ -132,10 +137,12 @@ enum class EventKind {
     MouseUp,
     MouseLeave,  // after TrackMouse(leave)
     MouseHover,  // after TrackMouse(hover)
-    KeyDown,     // key = virtual key
+    KeyDown,     // key = virtual key; in a dialog, Enter and Esc only reach PreTranslate
     SysKeyDown,
-    Close,      // WM_CLOSE; unhandled: a dialog gets Command(kIdCancel)
-    User,       // a private message: code = message number, wparam, lparam
+    Close,      // WM_CLOSE; unhandled: a dialog gets Command(kIdCancel), another window is
+                // destroyed (DefWindowProc)
+    User,       // a private message: code = message number, wparam, lparam (kWmUser and up;
+                // see kFirstPrivateMessage)
     Destroyed,  // last event of the window; the handle dies after it
 };
 
@@ -251,7 +258,8 @@ class WindowSystem {
     // address "a.b.c.d" (empty when blank); a time picker "HH:mm".
     virtual std::string GetText(WindowHandle window) = 0;
     // Queues a message for the window: kWmClose arrives as Close, others (kWmUser and up) as
-    // User. The message loop (or PumpMessages) delivers it. Any thread.
+    // User; private messages start at kFirstPrivateMessage. The message loop (or PumpMessages)
+    // delivers it. Any thread.
     virtual void Post(WindowHandle window, int message, intptr_t wparam, intptr_t lparam) = 0;
     // Delivers pending queued messages now (tests and the scripted console).
     virtual void PumpMessages() = 0;
@@ -366,7 +374,9 @@ class WindowSystem {
     // dispatched (a push button presses on down and clicks on an up inside it).
     virtual void SendMouse(WindowHandle window, EventKind kind, Point point) = 0;
     // A queued key-down (or system key-down) message to the window, pre-translated, then
-    // dispatched (Enter -> Command(kIdOk), Esc -> Command(kIdCancel) on a dialog).
+    // dispatched. When the top-level window is a dialog, the dialog manager takes Enter and
+    // Esc instead of dispatching them: Enter sends the dialog User(kDmGetDefId), then
+    // Command(kIdOk); Esc sends Command(kIdCancel). No OnEvent sees those key-downs.
     virtual void SendKey(WindowHandle window, EventKind kind, int key) = 0;
 
     // -- Painting and pictures --

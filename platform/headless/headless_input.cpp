@@ -189,12 +189,23 @@ void HeadlessWindowSystem::SendKey(WindowHandle window, EventKind kind, int key)
     event.window = handle;
     event.key = key;
     if (PreTranslateWalk(target, event) || !Find(handle)) return;
-    if (Deliver(target, event) || !Find(handle)) return;
-    // The dialog manager turns Enter and Esc into OK and Cancel of the top-level dialog.
-    if (kind == EventKind::KeyDown && (key == kVkReturn || key == kVkEscape)) {
-        HeadlessWindow* top = TopLevelOf(target);
-        if (top->kind == WindowKind::Dialog)
-            DialogCommand(top, key == kVkReturn ? kIdOk : kIdCancel);
+    // In a dialog the dialog manager takes Enter and Esc before dispatch: the key-down never
+    // reaches the control; Enter first asks the dialog for its default button (DM_GETDEFID),
+    // then the dialog gets OK, Esc gets Cancel.
+    HeadlessWindow* top = TopLevelOf(target);
+    if (kind == EventKind::KeyDown && (key == kVkReturn || key == kVkEscape) &&
+        top->kind == WindowKind::Dialog) {
+        const WindowHandle dialog = top->Handle();
+        if (key == kVkReturn) {
+            Event getDefId;
+            getDefId.kind = EventKind::User;
+            getDefId.window = dialog;
+            getDefId.code = kDmGetDefId;
+            Deliver(top, getDefId);
+        }
+        if (Find(dialog)) DialogCommand(top, key == kVkReturn ? kIdOk : kIdCancel);
+    } else {
+        Deliver(target, event);
     }
     FreeDestroyed();
 }
