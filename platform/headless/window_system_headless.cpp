@@ -339,10 +339,15 @@ void HeadlessWindowSystem::PumpMessages() {
         event.wparam = posted.wparam;
         event.lparam = posted.lparam;
         if (posted.message == kWmClose) {
+            // Unhandled: a dialog gets Cancel (DefDlgProc), any other window is destroyed
+            // (DefWindowProc).
             event.kind = EventKind::Close;
-            if (!Deliver(window, event) && Find(posted.window) &&
-                window->kind == WindowKind::Dialog) {
-                DialogCommand(window, kIdCancel);
+            if (!Deliver(window, event) && Find(posted.window)) {
+                if (window->kind == WindowKind::Dialog) {
+                    DialogCommand(window, kIdCancel);
+                } else {
+                    DestroyWindow(posted.window);
+                }
             }
         } else {
             event.kind = EventKind::User;
