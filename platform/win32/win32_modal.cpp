@@ -92,15 +92,14 @@ int Win32WindowSystem::RunModal(const resources::DialogTemplate& dialog, WindowH
         record->disabledOwner = owner;
     }
 
-    ++m_modalDepth;
     WindowRecord* record = Record(hwnd);
     if (record && !record->ended) {
         ::ShowWindow(hwnd, SW_SHOW);
         ::UpdateWindow(hwnd);
-        // The hook runs from inside the loop, once the loop is delivering messages.
-        if (m_modalDepth == 1 && m_modalHook) {
-            ::PostMessageA(hwnd, kRunModalHookMessage, 0, 0);
-        }
+        // The hook runs from inside the loop, once the loop is delivering messages. Every
+        // loop runs it, a nested one too: a dialog opened by a script line takes the lines
+        // meant for it from inside the outer dialog's hook.
+        if (m_modalHook) ::PostMessageA(hwnd, kRunModalHookMessage, 0, 0);
     }
     MSG msg;
     while ((record = Record(hwnd)) != nullptr && !record->ended) {
@@ -113,7 +112,6 @@ int Win32WindowSystem::RunModal(const resources::DialogTemplate& dialog, WindowH
         if (got < 0) break;
         DispatchQueued(msg);
     }
-    --m_modalDepth;
 
     record = Record(hwnd);
     const int result = record && record->ended ? record->endCode : IDCANCEL;

@@ -180,7 +180,6 @@ class Win32WindowSystem : public WindowSystem {
 
     std::unordered_map<HWND, WindowRecord> m_records;
     ModalHook m_modalHook;
-    int m_modalDepth = 0;
     bool m_buttonDown = false;             // between a person's SendMouse down and up
     std::vector<HCURSOR> m_loadedCursors;  // destroyed with the window system
 };
