@@ -202,7 +202,8 @@ class WindowSystem {
     // the sink before this returns. parent null: a top-level pop-up. Null on failure.
     virtual WindowHandle CreateModeless(const resources::DialogTemplate& dialog,
                                         WindowHandle parent, EventSink* sink) = 0;
-    // A modal dialog: creates it (InitDialog), disables the owner, runs the modal loop until
+    // A modal dialog: disables the parent's top-level window (the owner; the parent itself
+    // when it is top-level), creates the dialog (InitDialog), runs the modal loop until
     // EndDialog, destroys the dialog and returns the EndDialog code (-1 on failure). The loop
     // pre-translates every queued input message (EventSink::PreTranslate). When a modal hook is
     // installed, every modal loop calls it once, after InitDialog and showing, from inside the

@@ -161,12 +161,14 @@ WindowHandle HeadlessWindowSystem::CreateModeless(const resources::DialogTemplat
 
 int HeadlessWindowSystem::RunModal(const resources::DialogTemplate& dialog, WindowHandle parent,
                                    EventSink* sink) {
-    HeadlessWindow* owner = Find(parent);
+    // The owner is the parent's top-level window, disabled before the dialog exists.
+    HeadlessWindow* owner = TopLevelOf(Find(parent));
+    const WindowHandle ownerHandle = owner ? owner->Handle() : nullptr;
     const bool ownerWasEnabled = owner && owner->enabled;
     if (owner) owner->enabled = false;
     HeadlessWindow* window = BuildDialog(dialog, nullptr, false, sink);
     if (!window) {
-        if (owner && Find(parent)) owner->enabled = ownerWasEnabled;
+        if (owner && Find(ownerHandle)) owner->enabled = ownerWasEnabled;
         return -1;
     }
     const WindowHandle handle = window->Handle();
@@ -182,7 +184,7 @@ int HeadlessWindowSystem::RunModal(const resources::DialogTemplate& dialog, Wind
         result = window->ended ? window->endCode : kIdCancel;
         DestroyWindow(handle);
     }
-    if (owner && Find(parent)) owner->enabled = ownerWasEnabled;
+    if (owner && Find(ownerHandle)) owner->enabled = ownerWasEnabled;
     FreeDestroyed();
     return result;
 }

@@ -1,5 +1,6 @@
-// The modal loop: the owner is disabled while it runs, the hook runs once from the outermost
-// loop, EndDialog's code comes back, and a dialog left open by the hook gets Cancel.
+// The modal loop: the parent's top-level window is disabled while it runs, the hook runs once
+// from inside every loop (a nested one too), EndDialog's code comes back, and a dialog left
+// open by the hook gets Cancel.
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
@@ -27,7 +28,7 @@ class ModalLoopTest : public ::testing::Test {
     platform::WindowHandle owner = nullptr;
 };
 
-TEST_F(ModalLoopTest, HookRunsOnceInsideTheOutermostLoopAndEndDialogCodeReturns) {
+TEST_F(ModalLoopTest, HookRunsOnceInsideTheLoopAndEndDialogCodeReturns) {
     owner = Ws().CreateModeless(TestTemplate(), nullptr, &ownerSink);
     ASSERT_NE(owner, nullptr);
     RecordingSink outer, inner;
@@ -55,6 +56,53 @@ TEST_F(ModalLoopTest, HookRunsOnceInsideTheOutermostLoopAndEndDialogCodeReturns)
     EXPECT_TRUE(Ws().IsEnabled(owner));
     EXPECT_EQ(outer.log.front(), "init");
     EXPECT_EQ(outer.log.back(), "destroyed");
+}
+
+// A dialog opened from inside the hook runs its own loop, and the hook runs inside it too:
+// the scripted console drives nested dialogs.
+TEST_F(ModalLoopTest, NestedLoopRunsTheHookForTheInnerDialog) {
+    RecordingSink outer, inner;
+    std::vector<platform::WindowHandle> hooked;
+    platform::WindowHandle outerDialog = nullptr;
+    int innerResult = 0;
+    Ws().SetModalHook([&](platform::WindowHandle dialog) {
+        hooked.push_back(dialog);
+        if (hooked.size() == 1) {
+            outerDialog = dialog;
+            innerResult = Ws().RunModal(TestTemplate(), Ws().GetDlgItem(dialog, 9002), &inner);
+            Ws().EndDialog(dialog, 5);
+        } else {
+            EXPECT_FALSE(Ws().IsEnabled(outerDialog));
+            Ws().EndDialog(dialog, 6);
+        }
+    });
+    EXPECT_EQ(Ws().RunModal(TestTemplate(), nullptr, &outer), 5);
+    EXPECT_EQ(innerResult, 6);
+    ASSERT_EQ(hooked.size(), 2u);
+    EXPECT_NE(hooked[0], hooked[1]);
+    EXPECT_EQ(inner.log.front(), "init");
+    EXPECT_EQ(inner.log.back(), "destroyed");
+}
+
+// Given a control as its parent, the loop disables the control's top-level window (the
+// dialog's owner), not the control, and enables it again afterwards.
+TEST_F(ModalLoopTest, TheParentsTopLevelWindowIsDisabled) {
+    owner = Ws().CreateModeless(TestTemplate(), nullptr, &ownerSink);
+    ASSERT_NE(owner, nullptr);
+    platform::WindowHandle control = Ws().GetDlgItem(owner, 9002);
+    ASSERT_NE(control, nullptr);
+    bool ownerEnabled = true;
+    bool controlEnabled = false;
+    Ws().SetModalHook([&](platform::WindowHandle dialog) {
+        ownerEnabled = Ws().IsEnabled(owner);
+        controlEnabled = Ws().IsEnabled(control);
+        Ws().EndDialog(dialog, 3);
+    });
+    RecordingSink sink;
+    EXPECT_EQ(Ws().RunModal(TestTemplate(), control, &sink), 3);
+    EXPECT_FALSE(ownerEnabled);
+    EXPECT_TRUE(controlEnabled);
+    EXPECT_TRUE(Ws().IsEnabled(owner));
 }
 
 TEST_F(ModalLoopTest, DialogLeftOpenByTheHookGetsCancel) {
