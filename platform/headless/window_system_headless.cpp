@@ -11,9 +11,11 @@ namespace vela::platform::headless {
 
 namespace {
 
-// Dialog base units of the 8-point dialog font at 96 dots per inch (MapDialogRect).
+// Dialog base units of the templates' font, 8-point "MS Shell Dlg" at 96 dots per inch, as
+// the win32 build's dialogs measure them under wine (MapDialogRect): the same pixel sizes on
+// both window systems.
 constexpr int kBaseUnitX = 6;
-constexpr int kBaseUnitY = 13;
+constexpr int kBaseUnitY = 12;
 
 int DialogUnitsToX(int units) {
     return (units * kBaseUnitX + 2) / 4;

@@ -12,6 +12,10 @@ namespace {
 using platform::WindowKind;
 using resources::ControlKind;
 
+// Dialog base units of the templates' font (8-point "MS Shell Dlg").
+constexpr int kDialogBaseUnitX = 6;
+constexpr int kDialogBaseUnitY = 12;
+
 WindowKind Expected(ControlKind kind) {
     switch (kind) {
         case ControlKind::Static:
@@ -91,6 +95,25 @@ TEST(TemplateTest, ChildPageWithoutParentIsTopLevelAndWithParentIsItsChild) {
     Ws().DestroyWindow(parent);
     EXPECT_FALSE(Ws().IsWindow(child));
     EXPECT_EQ(pageSink.log.back(), "destroyed");
+}
+
+// A dialog's client area is its template size in dialog units of the templates' font, with
+// MapDialogRect's rounding, as the Win32 dialog manager sizes it: the same pixels on both
+// window systems.
+TEST(TemplateTest, DialogClientSizeFollowsTheDialogUnitsOfTheTemplateFont) {
+    for (size_t t = 0; t < resources::DialogTemplateCount(); ++t) {
+        const resources::DialogTemplate& tmpl = resources::DialogTemplateAt(t);
+        SCOPED_TRACE("template " + std::to_string(tmpl.id) + " " + std::to_string(tmpl.cx) + "x" +
+                     std::to_string(tmpl.cy));
+        ASSERT_NE(tmpl.style & resources::kDsSetFont, 0u);
+        RecordingSink sink;
+        platform::WindowHandle dialog = Ws().CreateModeless(tmpl, nullptr, &sink);
+        ASSERT_NE(dialog, nullptr);
+        const platform::Rect client = Ws().GetClientRect(dialog);
+        EXPECT_EQ(client.Width(), (tmpl.cx * kDialogBaseUnitX + 2) / 4);
+        EXPECT_EQ(client.Height(), (tmpl.cy * kDialogBaseUnitY + 4) / 8);
+        Ws().DestroyWindow(dialog);
+    }
 }
 
 }  // namespace
