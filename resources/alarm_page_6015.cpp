@@ -1,17 +1,16 @@
 // The Channel alarm page: alarm type, sensitivity and enable of the selected channel with
 // its linkage and week schedule, beside the live picture with the motion grid.
-#include <iterator>
-
+#include "resources/linkage_controls.h"
 #include "resources/template_styles.h"
 #include "resources/templates.h"
 
 namespace vela::resources {
 namespace {
 
-// Label and frame ids 7001-7073 are shared with the other alarm page for the linkage and
-// schedule controls; 71xx/72xx are this page's own. Labels take their caption from their key.
+// This page's own rows (71xx/72xx labels); the linkage and schedule rows (7001-7073) that
+// follow come from the table both alarm pages share. Labels take their caption from their key.
 // The play window is a separate child placed by the key "PlayWnd" at the top left.
-const ControlTemplate kControls[] = {
+constexpr std::array<ControlTemplate, 13> kOwnControls = {{
     {7101, ControlKind::Static, kLabel, 4, 106, 40, 8, "StaticChNO", "StaticChNO", ""},
     {4070, ControlKind::ComboBox, kDropList, 46, 104, 74, kComboDropHeight, "CmbChNO", "", ""},
     {7102, ControlKind::Static, kLabel, 4, 120, 40, 8, "StaticAlarmType", "StaticAlarmType", ""},
@@ -27,116 +26,14 @@ const ControlTemplate kControls[] = {
     {7105, ControlKind::Static, kLabel, 130, 106, 40, 8, "StaticCopyToCH", "StaticCopyToCH", ""},
     {4120, ControlKind::ComboBox, kDropList, 172, 104, 74, kComboDropHeight, "CmbCopyToCh", "", ""},
     {4072, ControlKind::PushButton, kSkinButton, 172, 120, 74, 14, "BtnCopyCh", "BtnCopyCh", ""},
-    {7072, ControlKind::GroupBox, kGroupBox, 130, 4, 120, 96, "GroupPolicy", "GroupPolicy", ""},
-    {4079, ControlKind::CheckBox, kCheck, 136, 17, 10, 10, "CheckSinging", "", ""},
-    {7001, ControlKind::Static, kLabel, 148, 18, 96, 8, "StaticSinging", "StaticSinging", ""},
-    {4080, ControlKind::CheckBox, kCheck, 136, 31, 10, 10, "CheckUploadCenter", "", ""},
-    {7002, ControlKind::Static, kLabel, 148, 32, 96, 8, "StaticUploadCenter", "StaticUploadCenter",
-     ""},
-    {4122, ControlKind::CheckBox, kCheck, 136, 45, 10, 10, "CheckTriggerAlarmOut", "", ""},
-    {7003, ControlKind::Static, kLabel, 148, 46, 96, 8, "StaticTriggerAlarmOutput",
-     "StaticTriggerAlarmOutput", ""},
-    {7011, ControlKind::Static, kLabel, 136, 64, 20, 8, "StaticAlarmOutputCH1",
-     "StaticAlarmOutputCH1", ""},
-    {4124, ControlKind::CheckBox, kCheck, 158, 63, 10, 10, "CheckAlarmOutCh1", "", ""},
-    {7012, ControlKind::Static, kLabel, 172, 64, 20, 8, "StaticAlarmOutputCH2",
-     "StaticAlarmOutputCH2", ""},
-    {4125, ControlKind::CheckBox, kCheck, 194, 63, 10, 10, "CheckAlarmOutCh2", "", ""},
-    {7013, ControlKind::Static, kLabel, 208, 64, 20, 8, "StaticAlarmOutputCH3",
-     "StaticAlarmOutputCH3", ""},
-    {4126, ControlKind::CheckBox, kCheck, 230, 63, 10, 10, "CheckAlarmOutCh3", "", ""},
-    {7014, ControlKind::Static, kLabel, 136, 80, 20, 8, "StaticAlarmOutputCH4",
-     "StaticAlarmOutputCH4", ""},
-    {4127, ControlKind::CheckBox, kCheck, 158, 79, 10, 10, "CheckAlarmOutCh4", "", ""},
-    {7015, ControlKind::Static, kLabel, 172, 80, 20, 8, "StaticAlarmOutputCH5",
-     "StaticAlarmOutputCH5", ""},
-    {4128, ControlKind::CheckBox, kCheck, 194, 79, 10, 10, "CheckAlarmOutCh5", "", ""},
-    {7016, ControlKind::Static, kLabel, 208, 80, 20, 8, "StaticAlarmOutputCH6",
-     "StaticAlarmOutputCH6", ""},
-    {4129, ControlKind::CheckBox, kCheck, 230, 79, 10, 10, "CheckAlarmOutCh6", "", ""},
-    {7071, ControlKind::GroupBox, kGroupBox, 256, 4, 180, 76, "GroupRecCh", "GroupRecCh", ""},
-    {7021, ControlKind::Static, kLabel, 262, 18, 28, 8, "StaticRecCH1", "StaticRecCH1", ""},
-    {8024, ControlKind::CheckBox, kCheck, 292, 17, 10, 10, "CheckRecCh1", "", ""},
-    {7022, ControlKind::Static, kLabel, 304, 18, 28, 8, "StaticRecCH2", "StaticRecCH2", ""},
-    {8025, ControlKind::CheckBox, kCheck, 334, 17, 10, 10, "CheckRecCh2", "", ""},
-    {7023, ControlKind::Static, kLabel, 346, 18, 28, 8, "StaticRecCH3", "StaticRecCH3", ""},
-    {8026, ControlKind::CheckBox, kCheck, 376, 17, 10, 10, "CheckRecCh3", "", ""},
-    {7024, ControlKind::Static, kLabel, 388, 18, 28, 8, "StaticRecCH4", "StaticRecCH4", ""},
-    {8027, ControlKind::CheckBox, kCheck, 418, 17, 10, 10, "CheckRecCh4", "", ""},
-    {7025, ControlKind::Static, kLabel, 262, 32, 28, 8, "StaticRecCH5", "StaticRecCH5", ""},
-    {8028, ControlKind::CheckBox, kCheck, 292, 31, 10, 10, "CheckRecCh5", "", ""},
-    {7026, ControlKind::Static, kLabel, 304, 32, 28, 8, "StaticRecCH6", "StaticRecCH6", ""},
-    {8029, ControlKind::CheckBox, kCheck, 334, 31, 10, 10, "CheckRecCh6", "", ""},
-    {7027, ControlKind::Static, kLabel, 346, 32, 28, 8, "StaticRecCH7", "StaticRecCH7", ""},
-    {8030, ControlKind::CheckBox, kCheck, 376, 31, 10, 10, "CheckRecCh7", "", ""},
-    {7028, ControlKind::Static, kLabel, 388, 32, 28, 8, "StaticRecCH8", "StaticRecCH8", ""},
-    {8031, ControlKind::CheckBox, kCheck, 418, 31, 10, 10, "CheckRecCh8", "", ""},
-    {7029, ControlKind::Static, kLabel, 262, 46, 28, 8, "StaticRecCH9", "StaticRecCH9", ""},
-    {8032, ControlKind::CheckBox, kCheck, 292, 45, 10, 10, "CheckRecCh9", "", ""},
-    {7030, ControlKind::Static, kLabel, 304, 46, 28, 8, "StaticRecCH10", "StaticRecCH10", ""},
-    {8033, ControlKind::CheckBox, kCheck, 334, 45, 10, 10, "CheckRecCh10", "", ""},
-    {7031, ControlKind::Static, kLabel, 346, 46, 28, 8, "StaticRecCH11", "StaticRecCH11", ""},
-    {8034, ControlKind::CheckBox, kCheck, 376, 45, 10, 10, "CheckRecCh11", "", ""},
-    {7032, ControlKind::Static, kLabel, 388, 46, 28, 8, "StaticRecCH12", "StaticRecCH12", ""},
-    {8035, ControlKind::CheckBox, kCheck, 418, 45, 10, 10, "CheckRecCh12", "", ""},
-    {7033, ControlKind::Static, kLabel, 262, 60, 28, 8, "StaticRecCH13", "StaticRecCH13", ""},
-    {8036, ControlKind::CheckBox, kCheck, 292, 59, 10, 10, "CheckRecCh13", "", ""},
-    {7034, ControlKind::Static, kLabel, 304, 60, 28, 8, "StaticRecCH14", "StaticRecCH14", ""},
-    {8037, ControlKind::CheckBox, kCheck, 334, 59, 10, 10, "CheckRecCh14", "", ""},
-    {7035, ControlKind::Static, kLabel, 346, 60, 28, 8, "StaticRecCH15", "StaticRecCH15", ""},
-    {8038, ControlKind::CheckBox, kCheck, 376, 59, 10, 10, "CheckRecCh15", "", ""},
-    {7036, ControlKind::Static, kLabel, 388, 60, 28, 8, "StaticRecCH16", "StaticRecCH16", ""},
-    {8039, ControlKind::CheckBox, kCheck, 418, 59, 10, 10, "CheckRecCh16", "", ""},
-    {7073, ControlKind::GroupBox, kGroupBox, 256, 84, 180, 114, "GroupSchedule", "GroupSchedule",
-     ""},
-    {7041, ControlKind::Static, kLabel, 262, 96, 22, 8, "StaticWeek", "StaticWeek", ""},
-    {8094, ControlKind::ComboBox, kDropList, 286, 94, 44, kComboDropHeight, "CmbWeek", "", ""},
-    {7042, ControlKind::Static, kLabel, 334, 96, 22, 8, "StaticCopyToWeek", "StaticCopyToWeek", ""},
-    {8095, ControlKind::ComboBox, kDropList, 358, 94, 44, kComboDropHeight, "CmbCopyToWeek", "",
-     ""},
-    {8069, ControlKind::PushButton, kSkinButton, 406, 93, 26, 14, "BtnCopyWeek", "BtnCopyWeek", ""},
-    {6143, ControlKind::CheckBox, kCheck, 262, 111, 10, 10, "CheckSensorTime1", "", ""},
-    {7051, ControlKind::Static, kLabel, 274, 112, 24, 8, "StaticPeriod1", "StaticPeriod1", ""},
-    {8053, ControlKind::TimePicker, kTimePicker, 300, 110, 44, 12, "DateTimePickerStart1", "", ""},
-    {7061, ControlKind::Static, kLabel, 346, 112, 10, 8, "StaticScheduleLeft1",
-     "StaticScheduleLeft1", ""},
-    {8054, ControlKind::TimePicker, kTimePicker, 358, 110, 44, 12, "DateTimePickerStop1", "", ""},
-    {6144, ControlKind::CheckBox, kCheck, 262, 125, 10, 10, "CheckSensorTime2", "", ""},
-    {7052, ControlKind::Static, kLabel, 274, 126, 24, 8, "StaticPeriod2", "StaticPeriod2", ""},
-    {8055, ControlKind::TimePicker, kTimePicker, 300, 124, 44, 12, "DateTimePickerStart2", "", ""},
-    {7062, ControlKind::Static, kLabel, 346, 126, 10, 8, "StaticScheduleLeft2",
-     "StaticScheduleLeft2", ""},
-    {8056, ControlKind::TimePicker, kTimePicker, 358, 124, 44, 12, "DateTimePickerStop2", "", ""},
-    {6145, ControlKind::CheckBox, kCheck, 262, 139, 10, 10, "CheckSensorTime3", "", ""},
-    {7053, ControlKind::Static, kLabel, 274, 140, 24, 8, "StaticPeriod3", "StaticPeriod3", ""},
-    {8057, ControlKind::TimePicker, kTimePicker, 300, 138, 44, 12, "DateTimePickerStart3", "", ""},
-    {7063, ControlKind::Static, kLabel, 346, 140, 10, 8, "StaticScheduleLeft3",
-     "StaticScheduleLeft3", ""},
-    {8058, ControlKind::TimePicker, kTimePicker, 358, 138, 44, 12, "DateTimePickerStop3", "", ""},
-    {6146, ControlKind::CheckBox, kCheck, 262, 153, 10, 10, "CheckSensorTime4", "", ""},
-    {7054, ControlKind::Static, kLabel, 274, 154, 24, 8, "StaticPeriod4", "StaticPeriod4", ""},
-    {8059, ControlKind::TimePicker, kTimePicker, 300, 152, 44, 12, "DateTimePickerStart4", "", ""},
-    {7064, ControlKind::Static, kLabel, 346, 154, 10, 8, "StaticScheduleLeft4",
-     "StaticScheduleLeft4", ""},
-    {8060, ControlKind::TimePicker, kTimePicker, 358, 152, 44, 12, "DateTimePickerStop4", "", ""},
-    {6147, ControlKind::CheckBox, kCheck, 262, 167, 10, 10, "CheckSensorTime5", "", ""},
-    {7055, ControlKind::Static, kLabel, 274, 168, 24, 8, "StaticPeriod5", "StaticPeriod5", ""},
-    {8061, ControlKind::TimePicker, kTimePicker, 300, 166, 44, 12, "DateTimePickerStart5", "", ""},
-    {7065, ControlKind::Static, kLabel, 346, 168, 10, 8, "StaticScheduleLeft5",
-     "StaticScheduleLeft5", ""},
-    {8062, ControlKind::TimePicker, kTimePicker, 358, 166, 44, 12, "DateTimePickerStop5", "", ""},
-    {6148, ControlKind::CheckBox, kCheck, 262, 181, 10, 10, "CheckSensorTime6", "", ""},
-    {7056, ControlKind::Static, kLabel, 274, 182, 24, 8, "StaticPeriod6", "StaticPeriod6", ""},
-    {8063, ControlKind::TimePicker, kTimePicker, 300, 180, 44, 12, "DateTimePickerStart6", "", ""},
-    {7066, ControlKind::Static, kLabel, 346, 182, 10, 8, "StaticScheduleLeft6",
-     "StaticScheduleLeft6", ""},
-    {8064, ControlKind::TimePicker, kTimePicker, 358, 180, 44, 12, "DateTimePickerStop6", "", ""},
-};
+}};
+
+constexpr auto kControls = WithLinkageControls(kOwnControls, {8024, 8069, "BtnCopyWeek", 6143});
 
 }  // namespace
 
 const DialogTemplate kAlarmPageTemplate = {
-    kAlarmPageId, kChildPage, 6, 23, 440, 200, "DvsCfgAlarm", kControls, std::size(kControls),
+    kAlarmPageId, kChildPage, 6, 23, 440, 200, "DvsCfgAlarm", kControls.data(), kControls.size(),
 };
 
 }  // namespace vela::resources
