@@ -47,10 +47,6 @@ inline size_t CountKind(const DialogTemplate& dialog, ControlKind kind) {
     return CountIf(dialog, [kind](const ControlTemplate& c) { return c.kind == kind; });
 }
 
-inline bool HasStyle(const ControlTemplate& control, uint32_t bits) {
-    return (control.style & bits) == bits;
-}
-
 inline bool IsSkinButton(const ControlTemplate& control) {
     return control.kind == ControlKind::PushButton && (control.style & kBsTypeMask) == kBsOwnerDraw;
 }
