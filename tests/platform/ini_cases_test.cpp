@@ -17,6 +17,8 @@ using namespace std::string_view_literals;
 
 // A case without file text looks into a file that does not exist.
 constexpr std::string_view kNoFile = "<no file>"sv;
+// A value line far longer than any capacity, followed by the key looked up.
+const std::string kLongLineFile = "[s]\nk=" + std::string(520, 'a') + "\nj=x\n";
 
 struct TextCase {
     const char* name;
@@ -51,7 +53,6 @@ const TextCase kTextCases[] = {
     {"LineAndValueTrimmed", "  [s]  \n   key   =   some value \t \n", "s", "key", "d", 260,
      "some value"},
     {"EndOfFileMarkIsBlank", "[s]\nk=v\x1a\n", "s", "k", "d", 260, "v"},
-    {"BlankLinesIgnored", "\n\n[s]\n\n  \nk=v\n\n", "s", "k", "d", 260, "v"},
     {"NoNewlineAtEnd", "[s]\nk=v", "s", "k", "d", 260, "v"},
     {"EqualsInsideValue", "[s]\nk=a=b\n", "s", "k", "d", 260, "a=b"},
     // Quotes
@@ -72,7 +73,6 @@ const TextCase kTextCases[] = {
     {"KeyWithoutEqualsGivesDefault", "[s]\nnoeq\n", "s", "noeq", "d", 260, "d"},
     {"EmptyValueIsEmpty", "[s]\nk=\n", "s", "k", "d", 260, ""},
     {"MissingSectionGivesDefault", "[s]\nk=v\n", "t", "k", "dflt", 260, "dflt"},
-    {"MissingKeyGivesDefault", "[s]\nk=v\n", "s", "x", "dflt", 260, "dflt"},
     {"EmptyFileGivesDefault", "", "s", "k", "dflt", 260, "dflt"},
     {"DefaultTrailingSpacesRemoved", "[s]\n", "s", "k", "dflt   ", 260, "dflt"},
     {"DefaultTrailingTabKept", "[s]\n", "s", "k", "dflt\t", 260, "dflt\t"},
@@ -104,15 +104,7 @@ const TextCase kTextCases[] = {
     {"Utf8MarkSkipped", "\xEF\xBB\xBF[s]\nk=v\n", "s", "k", "d", 260, "v"},
     {"ZeroByteEndsValue", "[s]\nk=ab\0cd\nj=x\n"sv, "s", "k", "d", 260, "ab"},
     {"ZeroByteLineDoesNotHideNext", "[s]\nk=ab\0cd\nj=x\n"sv, "s", "j", "d", 260, "x"},
-    {"LongLine",
-     "[s]\nk=aaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaa"
-     "aaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaa"
-     "aaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaa"
-     "aaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaa"
-     "aaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaa"
-     "aaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaa"
-     "aaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaa\nj=x\n",
-     "s", "j", "d", 260, "x"},
+    {"LongLine", kLongLineFile, "s", "j", "d", 260, "x"},
     {"Latin1BytesKept", "[s]\nk=caf\xE9\n", "s", "k", "d", 260, "caf\xE9"},
     {"CaseFoldingIsAsciiOnly", "[\xC9t\xC9]\nk=v\n", "\xE9t\xE9", "k", "d", 260, "d"},
 };
@@ -130,14 +122,12 @@ void PrintTo(const IntCase& c, std::ostream* out) {
 }
 
 const IntCase kIntCases[] = {
-    {"Decimal", "[s]\nk=2052\n", "k", 7, 2052},
     {"NegativeWithTrailingText", "[s]\nk=-12abc\n", "k", 7, -12},
     {"Plus", "[s]\nk=+7\n", "k", 9, 7},
     {"NoDigitsGivesZero", "[s]\nk=abc\n", "k", 7, 0},
     {"EmptyValueGivesDefault", "[s]\nk=\n", "k", 7, 7},
     {"EmptyQuotesGiveDefault", "[s]\nk=\"\"\n", "k", 7, 7},
     {"KeyWithoutEqualsGivesDefault", "[s]\nk\n", "k", 7, 7},
-    {"MissingKeyGivesDefault", "[s]\nj=1\n", "k", 7, 7},
     {"MissingFileGivesDefault", kNoFile, "k", 7, 7},
     {"HexLowerPrefix", "[s]\nk=0x1F\n", "k", 7, 31},
     {"HexUpperPrefixStopsAtX", "[s]\nk=0X1F\n", "k", 7, 0},

@@ -17,11 +17,9 @@ struct AddressCase {
 
 const AddressCase kAddressCases[] = {
     {"127.0.0.1", true, {127, 0, 0, 1}},
-    {"192.168.1.250", true, {192, 168, 1, 250}},
     {"0.0.0.0", true, {0, 0, 0, 0}},
     {"255.255.255.255", true, {255, 255, 255, 255}},  // the value inet_addr also uses for errors
     {"0xffffffff", true, {255, 255, 255, 255}},
-    {"255.255.255.254", true, {255, 255, 255, 254}},
     {"10.1", true, {10, 0, 0, 1}},  // the last part fills the remaining bytes
     {"10.1.2", true, {10, 1, 0, 2}},
     {"3232235777", true, {192, 168, 1, 1}},
@@ -32,17 +30,13 @@ const AddressCase kAddressCases[] = {
     {"1.2.3.4.5", false, {}},
     {"1.2.3.", false, {}},
     {"1..2.3", false, {}},
-    {"1.2.3.256", false, {}},
     {"localhost", false, {}},
-    {"dvr.example", false, {}},
     {"-1", false, {}},
     {"08.1.1.1", false, {}},
     {"255.255.255.255x", false, {}},
     {"255.255.255.256", false, {}},
     {" 1.2.3.4", false, {}},
-    {"1.2.3.4 ", true, {1, 2, 3, 4}},  // text after a blank is ignored
-    {"255.255.255.255 ", true, {255, 255, 255, 255}},
-    {"1.2.3.4 junk", true, {1, 2, 3, 4}},
+    {"1.2.3.4 junk", true, {1, 2, 3, 4}},  // text after a blank is ignored
     {"255.255.255.255\tjunk", true, {255, 255, 255, 255}},
 };
 
