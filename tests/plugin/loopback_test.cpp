@@ -60,14 +60,4 @@ TEST_F(LoopbackTest, LoginReadsTheDeviceAndASecondSetupServerLogsInAfresh) {
     EXPECT_NE(Device()->LoginHandle(), first);
 }
 
-TEST_F(LoopbackTest, WrongPasswordFailsTheLoginButKeepsTheAttempt) {
-    EXPECT_EQ(Setup("nope"), 0);
-    ASSERT_NE(Device(), nullptr);
-    EXPECT_LE(Device()->LoginHandle(), 0);
-    char address[64] = {};
-    uint8_t record[si::kSize] = {};
-    ASSERT_EQ(GetServerInfo(address, record), 1);
-    EXPECT_EQ(vela::ReadText(record, si::kPassword, si::kPasswordWidth), "nope");
-}
-
 }  // namespace
