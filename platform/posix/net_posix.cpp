@@ -9,11 +9,12 @@
 #include <cstring>
 
 #include "platform/net.h"
+#include "platform/posix/posix_socket.h"
 
 namespace vela::platform {
 
 bool ParseIPv4(const std::string& text, IPv4* out) {
-    in_addr address {};
+    in_addr address{};
     // inet_aton accepts the same forms as inet_addr, without its 255.255.255.255 ambiguity.
     if (text.empty() || inet_aton(text.c_str(), &address) == 0) return false;
     std::memcpy(out->data(), &address.s_addr, 4);
@@ -21,7 +22,7 @@ bool ParseIPv4(const std::string& text, IPv4* out) {
 }
 
 bool LookupHostIPv4(const std::string& name, IPv4* out) {
-    addrinfo hints {};
+    addrinfo hints{};
     hints.ai_family = AF_INET;
     hints.ai_socktype = SOCK_STREAM;
     addrinfo* result = nullptr;
@@ -34,45 +35,10 @@ bool LookupHostIPv4(const std::string& name, IPv4* out) {
 
 void StartSockets() {}
 
-namespace {
-
-class PosixSocket : public TcpSocket {
-public:
-    explicit PosixSocket(int fd) : fd_(fd) {}
-    ~PosixSocket() override { close(fd_); }
-
-    bool Send(const void* data, size_t length) override {
-        const auto* bytes = static_cast<const char*>(data);
-        while (length > 0) {
-            ssize_t sent = send(fd_, bytes, length, MSG_NOSIGNAL);
-            if (sent <= 0) return false;
-            bytes += sent;
-            length -= static_cast<size_t>(sent);
-        }
-        return true;
-    }
-
-    int WaitReadable(uint32_t timeoutMs) override {
-        pollfd entry{fd_, POLLIN, 0};
-        int ready = poll(&entry, 1, static_cast<int>(timeoutMs));
-        return ready < 0 ? -1 : (ready == 0 ? 0 : 1);
-    }
-
-    int Receive(void* buffer, size_t capacity) override {
-        ssize_t got = recv(fd_, buffer, capacity, 0);
-        return got < 0 ? -1 : static_cast<int>(got);
-    }
-
-private:
-    int fd_;
-};
-
-}  // namespace
-
 std::unique_ptr<TcpSocket> ConnectTcp(const IPv4& address, uint16_t port) {
     int fd = socket(AF_INET, SOCK_STREAM, 0);
     if (fd < 0) return nullptr;
-    sockaddr_in target {};
+    sockaddr_in target{};
     target.sin_family = AF_INET;
     target.sin_port = htons(port);
     std::memcpy(&target.sin_addr.s_addr, address.data(), 4);

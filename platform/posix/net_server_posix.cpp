@@ -8,43 +8,13 @@
 #include <unistd.h>
 
 #include "platform/net_server.h"
+#include "platform/posix/posix_socket.h"
 
 namespace vela::platform {
 
 namespace {
 
 constexpr int kSendTimeoutMs = 5000;
-
-class AcceptedSocket : public TcpSocket {
-  public:
-    explicit AcceptedSocket(int fd) : fd_(fd) {}
-    ~AcceptedSocket() override { close(fd_); }
-
-    bool Send(const void* data, size_t length) override {
-        const auto* bytes = static_cast<const char*>(data);
-        while (length > 0) {
-            ssize_t sent = send(fd_, bytes, length, MSG_NOSIGNAL);
-            if (sent <= 0) return false;
-            bytes += sent;
-            length -= static_cast<size_t>(sent);
-        }
-        return true;
-    }
-
-    int WaitReadable(uint32_t timeoutMs) override {
-        pollfd entry{fd_, POLLIN, 0};
-        int ready = poll(&entry, 1, static_cast<int>(timeoutMs));
-        return ready < 0 ? -1 : (ready == 0 ? 0 : 1);
-    }
-
-    int Receive(void* buffer, size_t capacity) override {
-        ssize_t got = recv(fd_, buffer, capacity, 0);
-        return got < 0 ? -1 : static_cast<int>(got);
-    }
-
-  private:
-    int fd_;
-};
 
 class PosixListener : public TcpListener {
   public:
@@ -62,7 +32,7 @@ class PosixListener : public TcpListener {
         // A client that stops reading must not hold a serving thread forever.
         timeval limit{kSendTimeoutMs / 1000, 0};
         setsockopt(client, SOL_SOCKET, SO_SNDTIMEO, &limit, sizeof(limit));
-        return std::make_unique<AcceptedSocket>(client);
+        return std::make_unique<PosixSocket>(client);
     }
 
   private:

@@ -6,6 +6,7 @@
 #include <mutex>
 
 #include "platform/net_server.h"
+#include "platform/win32/win32_socket.h"
 
 namespace vela::platform {
 
@@ -20,39 +21,6 @@ void StartWinsockOnce() {
         WSAStartup(MAKEWORD(2, 2), &data);
     });
 }
-
-class AcceptedSocket : public TcpSocket {
-  public:
-    explicit AcceptedSocket(SOCKET handle) : handle_(handle) {}
-    ~AcceptedSocket() override { closesocket(handle_); }
-
-    bool Send(const void* data, size_t length) override {
-        const auto* bytes = static_cast<const char*>(data);
-        while (length > 0) {
-            int chunk = length > 0x40000000 ? 0x40000000 : static_cast<int>(length);
-            int sent = send(handle_, bytes, chunk, 0);
-            if (sent <= 0) return false;
-            bytes += sent;
-            length -= static_cast<size_t>(sent);
-        }
-        return true;
-    }
-
-    int WaitReadable(uint32_t timeoutMs) override {
-        WSAPOLLFD entry{handle_, POLLRDNORM, 0};
-        int ready = WSAPoll(&entry, 1, static_cast<INT>(timeoutMs));
-        return ready < 0 ? -1 : (ready == 0 ? 0 : 1);
-    }
-
-    int Receive(void* buffer, size_t capacity) override {
-        int chunk = capacity > 0x40000000 ? 0x40000000 : static_cast<int>(capacity);
-        int got = recv(handle_, static_cast<char*>(buffer), chunk, 0);
-        return got < 0 ? -1 : got;
-    }
-
-  private:
-    SOCKET handle_;
-};
 
 class WinListener : public TcpListener {
   public:
@@ -72,7 +40,7 @@ class WinListener : public TcpListener {
         DWORD limit = kSendTimeoutMs;
         setsockopt(client, SOL_SOCKET, SO_SNDTIMEO, reinterpret_cast<const char*>(&limit),
                    sizeof(limit));
-        return std::make_unique<AcceptedSocket>(client);
+        return std::make_unique<Win32Socket>(client);
     }
 
   private:

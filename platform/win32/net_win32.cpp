@@ -8,6 +8,7 @@
 #include <mutex>
 
 #include "platform/net.h"
+#include "platform/win32/win32_socket.h"
 
 namespace vela::platform {
 
@@ -90,48 +91,6 @@ void StartSockets() {
         WSAStartup(MAKEWORD(2, 2), &data);
     });
 }
-
-namespace {
-
-class Win32Socket : public TcpSocket {
-  public:
-    explicit Win32Socket(SOCKET handle) : handle_(handle) {}
-    ~Win32Socket() override { closesocket(handle_); }
-
-    bool Send(const void* data, size_t length) override {
-        const auto* bytes = static_cast<const char*>(data);
-        while (length > 0) {
-            int chunk = length > INT_MAX ? INT_MAX : static_cast<int>(length);
-            int sent = send(handle_, bytes, chunk, 0);
-            if (sent <= 0) return false;
-            bytes += sent;
-            length -= static_cast<size_t>(sent);
-        }
-        return true;
-    }
-
-    int WaitReadable(uint32_t timeoutMs) override {
-        fd_set readable;
-        FD_ZERO(&readable);
-        FD_SET(handle_, &readable);
-        timeval wait{};
-        wait.tv_sec = static_cast<long>(timeoutMs / 1000);
-        wait.tv_usec = static_cast<long>((timeoutMs % 1000) * 1000);
-        int ready = select(0, &readable, nullptr, nullptr, &wait);
-        return ready == SOCKET_ERROR ? -1 : (ready == 0 ? 0 : 1);
-    }
-
-    int Receive(void* buffer, size_t capacity) override {
-        int chunk = capacity > INT_MAX ? INT_MAX : static_cast<int>(capacity);
-        int got = recv(handle_, static_cast<char*>(buffer), chunk, 0);
-        return got == SOCKET_ERROR ? -1 : got;
-    }
-
-  private:
-    SOCKET handle_;
-};
-
-}  // namespace
 
 std::unique_ptr<TcpSocket> ConnectTcp(const IPv4& address, uint16_t port) {
     SOCKET handle = socket(AF_INET, SOCK_STREAM, IPPROTO_TCP);
