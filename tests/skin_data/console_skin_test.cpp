@@ -22,6 +22,12 @@ std::string ButtonBase(int id) {
     return pageButton ? "mainTopBtn" : "mainBottomBtn";
 }
 
+// PlaceButton uses only x and y of the key; the size is the normal image's.
+ui::Rect ButtonRect(const resources::ControlTemplate& button, const ui::CDibImage& up) {
+    const ui::Rect at = ui::ReadIniRect(kPositionSection, button.key, ControlPosFile());
+    return {at.left, at.top, at.left + up.Width(), at.top + up.Height()};
+}
+
 class ConsoleSkinTest : public ::testing::Test {
   protected:
     void SetUp() override {
@@ -32,7 +38,7 @@ class ConsoleSkinTest : public ::testing::Test {
     ui::Rect console;
 };
 
-TEST_F(ConsoleSkinTest, ButtonsHaveCaptionsImagesAndSeparatePlacesInsideTheConsole) {
+TEST_F(ConsoleSkinTest, ButtonsAndPagesHaveSeparatePlacesInsideTheConsole) {
     const resources::DialogTemplate& dialog = resources::kConsoleTemplate;
     ASSERT_EQ(dialog.controlCount, 11u);
     std::vector<Placed> buttons;
@@ -49,17 +55,12 @@ TEST_F(ConsoleSkinTest, ButtonsHaveCaptionsImagesAndSeparatePlacesInsideTheConso
         EXPECT_EQ(down.Width(), up.Width());
         EXPECT_EQ(down.Height(), up.Height());
         EXPECT_NE(down.ToPixels(), up.ToPixels()) << "the pressed look must differ";
-
-        // PlaceButton uses only x and y; the size is the normal image's.
-        const ui::Rect at = ui::ReadIniRect(kPositionSection, button.key, ControlPosFile());
-        const ui::Rect rect{at.left, at.top, at.left + up.Width(), at.top + up.Height()};
-        EXPECT_TRUE(Inside(rect, console));
-        buttons.push_back({button.key, rect});
+        buttons.push_back({button.key, ButtonRect(button, up)});
+        EXPECT_TRUE(Inside(buttons.back().rect, console));
     }
     EXPECT_TRUE(NoOverlaps(buttons));
-}
 
-TEST_F(ConsoleSkinTest, PagesFillTheAreaBetweenTheButtonRows) {
+    // The pages fill the area between the two button rows.
     const struct {
         const char* section;
         const char* background;
@@ -68,23 +69,12 @@ TEST_F(ConsoleSkinTest, PagesFillTheAreaBetweenTheButtonRows) {
                  {"DvsCfgYt", "setytbkg.bmp"},
                  {"DvsCfgSensor", "setSensorbkg.bmp"},
                  {"DvsCfgAlarm", "setAlarmbkg.bmp"}};
-    std::vector<Placed> buttons;
-    const resources::DialogTemplate& dialog = resources::kConsoleTemplate;
-    for (size_t i = 0; i < dialog.controlCount; ++i) {
-        ui::CDibImage up;
-        ASSERT_TRUE(up.Load(
-            ui::ButtonBitmapPath(ButtonBase(dialog.controls[i].id), ui::kButtonUp, SkinFolder())));
-        const ui::Rect at =
-            ui::ReadIniRect(kPositionSection, dialog.controls[i].key, ControlPosFile());
-        buttons.push_back({dialog.controls[i].key,
-                           {at.left, at.top, at.left + up.Width(), at.top + up.Height()}});
-    }
     for (const auto& page : pages) {
         SCOPED_TRACE(page.section);
         ui::CDibImage image;
         ASSERT_TRUE(LoadPicture(image, page.background));
-        ui::Rect rect = ui::ReadIniRect(page.section, ui::kDialogPositionKey, ControlPosFile());
         ASSERT_FALSE(Lookup(ControlPosFile(), page.section, ui::kDialogPositionKey).empty());
+        ui::Rect rect = ui::ReadIniRect(page.section, ui::kDialogPositionKey, ControlPosFile());
         if (rect.Width() < 1) rect.right = rect.left + image.Width();
         if (rect.Height() < 1) rect.bottom = rect.top + image.Height();
         EXPECT_TRUE(Inside(rect, console));
