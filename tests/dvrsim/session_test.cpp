@@ -2,7 +2,6 @@
 // requests and replies, faults, bad input, and the stream a play sends.
 #include <gtest/gtest.h>
 
-#include "platform/bytes.h"
 #include "session_thread.h"
 #include "test_folder.h"
 #include "tools/wire/commands.h"
@@ -72,29 +71,13 @@ class SessionFixture : public ::testing::Test {
     std::vector<wire::Frame> packets_;
 };
 
-TEST_F(SessionFixture, LoginGatesEverythingAndReturnsTheDeviceInformation) {
+// A good login and record round trips through a session are covered by the stand-in library
+// tests; here the requests a session refuses.
+TEST_F(SessionFixture, LoginGatesEverythingAndBadRequestsAreRefused) {
     EXPECT_EQ(Status(wire::kGetConfig, Ints({20, 0, 144})), wire::kErrNotLoggedIn);
     EXPECT_EQ(Status(wire::kLogin, LoginPayload("wrong")), wire::kErrBadPassword);
     EXPECT_EQ(Status(wire::kLogin, {1, 2, 3}), wire::kErrBadArgument);  // half a login
-    wire::Frame reply;
-    ASSERT_EQ(Call(wire::kLogin, LoginPayload("pw"), &reply), wire::ReadResult::kFrame);
-    EXPECT_EQ(reply.status, wire::kOk);
-    ASSERT_EQ(reply.payload.size(), 400u);
-    EXPECT_EQ(ReadI32(reply.payload.data(), 288), 4);
-}
-
-TEST_F(SessionFixture, RecordRoundTripAndRefusals) {
     ASSERT_EQ(Status(wire::kLogin, LoginPayload("pw")), wire::kOk);
-    wire::Frame reply;
-    ASSERT_EQ(Call(wire::kGetConfig, Ints({20, 0, 144}), &reply), wire::ReadResult::kFrame);
-    ASSERT_EQ(reply.status, wire::kOk);
-    std::vector<uint8_t> network = reply.payload;
-    WriteI32(network.data(), 80, 9000);
-    wire::PayloadWriter store;
-    store.I32(20).I32(0).Bytes(network.data(), network.size());
-    EXPECT_EQ(Status(wire::kSetConfig, store.bytes()), wire::kOk);
-    ASSERT_EQ(Call(wire::kGetConfig, Ints({20, 0, 4096}), &reply), wire::ReadResult::kFrame);
-    EXPECT_EQ(reply.payload, network);
 
     EXPECT_EQ(Status(wire::kSetConfig, Ints({20, 0, 1, 2})), wire::kErrBadSize);
     EXPECT_EQ(Status(wire::kGetConfig, Ints({20, 0})), wire::kErrBadArgument);

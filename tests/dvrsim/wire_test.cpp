@@ -7,7 +7,6 @@
 #include "tools/wire/frame.h"
 #include "tools/wire/memory_stream.h"
 #include "tools/wire/payload.h"
-#include "tools/wire/test_picture.h"
 
 namespace vela::wire {
 namespace {
@@ -92,25 +91,6 @@ TEST(FirmwareImage, AcceptsOnlyWholeIntactImages) {
     std::vector<uint8_t> text = {'h', 'e', 'l', 'l', 'o'};
     FirmwareHeader header;
     EXPECT_FALSE(ParseFirmwareHeader(text.data(), text.size(), &header));
-}
-
-TEST(TestPicture, PacketsCarryTheirPrefixesAndAParsablePicture) {
-    Picture picture = MakePicture(2, 352, 288, 30, true, "CH3 up speed 4");
-    std::vector<uint8_t> iframe = BuildVideoPacket(picture, 1200);
-    ASSERT_EQ(iframe.size(), kIFramePrefix + kPictureSize);
-    EXPECT_EQ(std::string(iframe.begin(), iframe.begin() + 4), "VTPI");
-    Picture parsed;
-    ASSERT_TRUE(ParsePicture(iframe.data() + kIFramePrefix, kPictureSize, &parsed));
-    EXPECT_EQ(parsed.frame, 30u);
-    EXPECT_TRUE(parsed.keyFrame);
-    EXPECT_EQ(parsed.overlay, "CH3 up speed 4");
-    EXPECT_LE(parsed.boxX + parsed.height / 8, 352);
-    EXPECT_LE(parsed.boxY + parsed.height / 8, 288);
-
-    // The square moves from frame to frame.
-    Picture next = MakePicture(2, 352, 288, 31, false, "");
-    EXPECT_NE(next.boxX, picture.boxX);
-    EXPECT_EQ(BuildAudioPacket(0, 0).size(), kAudioPrefix + kAudioSamples);
 }
 
 }  // namespace
