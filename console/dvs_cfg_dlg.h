@@ -57,6 +57,7 @@ enum ButtonSlot : int {
 
 // Texts and the firmware filter of the maintenance actions.
 constexpr char kUpgradeFilter[] = "(digicap)|digicap|(*.dav)|*.dav|(*.hex)|*.hex|(*.bin)|*.bin||";
+constexpr char kUpgradeInitialName[] = "digicap";
 constexpr size_t kMaxFirmwarePath = 99;  // characters; a longer chosen path is refused
 constexpr char kPathTooLongText[] = "File Path too long ";
 

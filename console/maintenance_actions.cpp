@@ -110,7 +110,8 @@ void CDvsCfgDlg::OnRestart() {
 void CDvsCfgDlg::OnUpgrade() {
     BeginBusy();
     SwitchToServerPage();
-    const std::optional<std::string> path = ui::AskOpenFile(m_hWnd, kUpgradeFilter);
+    const std::optional<std::string> path =
+        ui::AskOpenFile(m_hWnd, kUpgradeFilter, kUpgradeInitialName);
     if (!path) {
         EndBusy();
         return;

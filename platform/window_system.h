@@ -288,9 +288,10 @@ class WindowSystem {
     // -- Message box and file dialog (the real ones; the scripted console answers in ui/) --
     virtual MessageAnswer ShowMessageBox(WindowHandle owner, const std::string& text,
                                          const std::string& caption, MessageButtons buttons) = 0;
-    // filter in MFC form "Firmware (*.bin)|*.bin|All (*.*)|*.*||"; nullopt on cancel.
-    virtual std::optional<std::string> OpenFileDialog(WindowHandle owner,
-                                                      const std::string& filter) = 0;
+    // filter in MFC form "Firmware (*.bin)|*.bin|All (*.*)|*.*||", the file name the dialog
+    // starts with; the file must exist and the read-only box starts checked. nullopt on cancel.
+    virtual std::optional<std::string> OpenFileDialog(WindowHandle owner, const std::string& filter,
+                                                      const std::string& initialName) = 0;
 
     // -- Edit --
     virtual void LimitText(WindowHandle edit, int limit) = 0;  // 0: the system maximum

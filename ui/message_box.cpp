@@ -16,9 +16,10 @@ platform::MessageAnswer ShowMessage(platform::WindowHandle owner, const std::str
     return platform::TheWindowSystem().ShowMessageBox(owner, text, caption, buttons);
 }
 
-std::optional<std::string> AskOpenFile(platform::WindowHandle owner, const std::string& filter) {
+std::optional<std::string> AskOpenFile(platform::WindowHandle owner, const std::string& filter,
+                                       const std::string& initialName) {
     if (g_answers) return g_answers->AnswerOpenFile(filter);
-    return platform::TheWindowSystem().OpenFileDialog(owner, filter);
+    return platform::TheWindowSystem().OpenFileDialog(owner, filter, initialName);
 }
 
 }  // namespace vela::ui

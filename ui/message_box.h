@@ -24,7 +24,9 @@ void SetDialogAnswers(DialogAnswers* answers);
 
 platform::MessageAnswer ShowMessage(platform::WindowHandle owner, const std::string& text,
                                     const std::string& caption, platform::MessageButtons buttons);
-// filter in MFC form "Firmware (*.bin)|*.bin||"; nullopt when cancelled.
-std::optional<std::string> AskOpenFile(platform::WindowHandle owner, const std::string& filter);
+// filter in MFC form "Firmware (*.bin)|*.bin||", the name the dialog starts with; nullopt
+// when cancelled.
+std::optional<std::string> AskOpenFile(platform::WindowHandle owner, const std::string& filter,
+                                       const std::string& initialName = std::string());
 
 }  // namespace vela::ui

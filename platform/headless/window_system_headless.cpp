@@ -548,7 +548,8 @@ MessageAnswer HeadlessWindowSystem::ShowMessageBox(WindowHandle, const std::stri
     return MessageAnswer::Cancel;
 }
 
-std::optional<std::string> HeadlessWindowSystem::OpenFileDialog(WindowHandle, const std::string&) {
+std::optional<std::string> HeadlessWindowSystem::OpenFileDialog(WindowHandle, const std::string&,
+                                                                const std::string&) {
     return std::nullopt;
 }
 

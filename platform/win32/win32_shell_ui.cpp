@@ -5,6 +5,7 @@
 // commdlg.h needs the definitions of windows.h.
 #include <commdlg.h>
 
+#include <algorithm>
 #include <vector>
 
 namespace vela::platform::win32 {
@@ -46,9 +47,11 @@ MessageAnswer Win32WindowSystem::ShowMessageBox(WindowHandle owner, const std::s
 }
 
 std::optional<std::string> Win32WindowSystem::OpenFileDialog(WindowHandle owner,
-                                                             const std::string& filter) {
+                                                             const std::string& filter,
+                                                             const std::string& initialName) {
     std::vector<char> filters = FilterForDialog(filter);
     std::vector<char> path(kMaxPickedPath, '\0');
+    initialName.copy(path.data(), std::min(initialName.size(), path.size() - 1));
     OPENFILENAMEA request{};
     request.lStructSize = sizeof request;
     request.hwndOwner = ToHwnd(owner);
@@ -57,7 +60,7 @@ std::optional<std::string> Win32WindowSystem::OpenFileDialog(WindowHandle owner,
     request.lpstrFile = path.data();
     request.nMaxFile = static_cast<DWORD>(path.size());
     request.Flags =
-        OFN_EXPLORER | OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_NOCHANGEDIR;
+        OFN_EXPLORER | OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_READONLY | OFN_NOCHANGEDIR;
     if (!::GetOpenFileNameA(&request)) return std::nullopt;
     return std::string(path.data());
 }

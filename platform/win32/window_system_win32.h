@@ -97,8 +97,8 @@ class Win32WindowSystem : public WindowSystem {
 
     MessageAnswer ShowMessageBox(WindowHandle owner, const std::string& text,
                                  const std::string& caption, MessageButtons buttons) override;
-    std::optional<std::string> OpenFileDialog(WindowHandle owner,
-                                              const std::string& filter) override;
+    std::optional<std::string> OpenFileDialog(WindowHandle owner, const std::string& filter,
+                                              const std::string& initialName) override;
 
     void LimitText(WindowHandle edit, int limit) override;
     int GetLimitText(WindowHandle edit) override;
