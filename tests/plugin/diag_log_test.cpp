@@ -71,13 +71,14 @@ TEST_F(DiagLogTest, WritesTimeStampedLinesWithCrLf) {
     EXPECT_EQ(Messages(), expected);
 }
 
-TEST_F(DiagLogTest, OverrideTruncatesAnOldLogAndAppendToNoFileHasNoBanner) {
+TEST_F(DiagLogTest, OverrideTruncatesAnOldLog) {
     folder.Write("VelaSetupDll.txt", "old text\r\n");
     OpenWith("[OutputInfoToFile]\r\nToFile=1\r\n");
     log.Write("new");
     EXPECT_EQ(Messages(), std::vector<std::string>{"new"});
+}
 
-    std::filesystem::remove(logPath);
+TEST_F(DiagLogTest, AppendToAMissingFileHasNoBanner) {
     OpenWith("[OutputInfoToFile]\r\nToFile=1\r\nOverride=0\r\n");
     log.Write("first");
     EXPECT_EQ(Messages(), std::vector<std::string>{"first"});
