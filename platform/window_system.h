@@ -240,6 +240,8 @@ class WindowSystem {
     // rect in the parent's client coordinates (screen for top-level windows).
     virtual void MoveWindow(WindowHandle window, const Rect& rect, bool repaint) = 0;
     virtual Rect GetClientRect(WindowHandle window) = 0;
+    // Dialog units of the dialog's font to its pixels, rounded as the Win32 dialog manager does.
+    virtual Rect MapDialogRect(WindowHandle dialog, const Rect& units) = 0;
     // In screen coordinates.
     virtual Rect GetWindowRect(WindowHandle window) = 0;
     virtual Point ClientToScreen(WindowHandle window, Point point) = 0;

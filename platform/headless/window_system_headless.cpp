@@ -434,6 +434,11 @@ Rect HeadlessWindowSystem::GetClientRect(WindowHandle window) {
     return {0, 0, w->rect.Width(), w->rect.Height()};
 }
 
+Rect HeadlessWindowSystem::MapDialogRect(WindowHandle /*dialog*/, const Rect& units) {
+    return {DialogUnitsToX(units.left), DialogUnitsToY(units.top), DialogUnitsToX(units.right),
+            DialogUnitsToY(units.bottom)};
+}
+
 Rect HeadlessWindowSystem::GetWindowRect(WindowHandle window) {
     HeadlessWindow* w = Find(window);
     if (!w) return {};

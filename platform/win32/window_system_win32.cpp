@@ -215,6 +215,12 @@ Rect Win32WindowSystem::GetClientRect(WindowHandle window) {
     return {r.left, r.top, r.right, r.bottom};
 }
 
+Rect Win32WindowSystem::MapDialogRect(WindowHandle dialog, const Rect& units) {
+    RECT r{units.left, units.top, units.right, units.bottom};
+    ::MapDialogRect(ToHwnd(dialog), &r);
+    return {r.left, r.top, r.right, r.bottom};
+}
+
 Rect Win32WindowSystem::GetWindowRect(WindowHandle window) {
     RECT r{};
     ::GetWindowRect(ToHwnd(window), &r);

@@ -70,6 +70,7 @@ class Win32WindowSystem : public WindowSystem {
     std::vector<WindowHandle> GetChildren(WindowHandle window) override;
     void MoveWindow(WindowHandle window, const Rect& rect, bool repaint) override;
     Rect GetClientRect(WindowHandle window) override;
+    Rect MapDialogRect(WindowHandle dialog, const Rect& units) override;
     Rect GetWindowRect(WindowHandle window) override;
     Point ClientToScreen(WindowHandle window, Point point) override;
     Point ScreenToClient(WindowHandle window, Point point) override;
