@@ -92,6 +92,25 @@ TEST_F(DeviceSave, ARefusedStoreKeepsItsSnapshotSoTheNextSaveResendsIt) {
     EXPECT_EQ(Stores(), (std::vector<Store>{{20, 0}}));
 }
 
+TEST_F(DeviceSave, OneRefusedChannelSlotKeepsTheWholeArrayPending) {
+    Open(3, 2);
+    Record(23, 1)[0] ^= 1;
+    Record(21, 0)[0] ^= 1;
+    // Channel 1's slot of record 23 is refused; record 21 is taken everywhere.
+    sdk.onStore = [](uint32_t command, int32_t channel) {
+        return command == 23 && channel == 1 ? 0 : 1;
+    };
+    EXPECT_EQ(device.SaveRecords(), -1);
+
+    sdk.calls.clear();
+    sdk.onStore = nullptr;
+    EXPECT_EQ(device.SaveRecords(), 1);
+    EXPECT_EQ(Stores(), (std::vector<Store>{{23, 0}, {23, 1}, {23, 2}}));
+    sdk.calls.clear();
+    EXPECT_EQ(device.SaveRecords(), 1);
+    EXPECT_TRUE(sdk.calls.empty());
+}
+
 TEST_F(DeviceSave, AStoreNeedingARebootCountsAsStoredAndMakesTheResultZero) {
     Open(4, 2);
     Record(38)[0] ^= 1;

@@ -104,9 +104,12 @@ TEST_F(DiagLogTest, LongMessageIsCutAt4096Characters) {
     EXPECT_EQ(messages[0], message.substr(0, CDiagLog::kMessageCapacity));
 }
 
+// The log wraps at 5 MiB.
+constexpr size_t kWrapBytes = 5u * 1024 * 1024;
+
 TEST_F(DiagLogTest, WrapsToTheStartKeepingTheFileSize) {
     // An old log already at the limit: the first new line wraps.
-    std::string old(CDiagLog::kWrapSize, 'o');
+    std::string old(kWrapBytes, 'o');
     folder.Write("VelaSetupDll.txt", old);
     OpenWith("[OutputInfoToFile]\r\nToFile=1\r\nOverride=0\r\n");
     const auto size = std::filesystem::file_size(logPath);
@@ -126,7 +129,7 @@ TEST_F(DiagLogTest, CountedWritesWrapOnceTheLimitIsReached) {
     OpenWith("[OutputInfoToFile]\r\nToFile=1\r\n");
     const std::string message(CDiagLog::kMessageCapacity, 'x');
     const size_t lineLength = kStampLength + message.size() + 2;
-    const size_t linesToLimit = (CDiagLog::kWrapSize + lineLength - 1) / lineLength;
+    const size_t linesToLimit = (kWrapBytes + lineLength - 1) / lineLength;
     for (size_t i = 0; i < linesToLimit; ++i) log.Write("%s", message.c_str());
     const auto full = std::filesystem::file_size(logPath);
     EXPECT_EQ(full, linesToLimit * lineLength);

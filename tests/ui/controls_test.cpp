@@ -17,10 +17,14 @@ TEST_F(ComboBoxTest, NoSelectionAndOutOfRangeAnswerMinusOne) {
     EXPECT_EQ(combo.GetCurSel(), kNoSelection);
     EXPECT_EQ(combo.SetCurSel(1), 1);
     EXPECT_EQ(combo.GetWindowText(), "Two");
-    // An index past the end clears the selection and answers CB_ERR, as -1 does.
-    EXPECT_EQ(combo.SetCurSel(7), kNoSelection);
-    EXPECT_EQ(combo.GetCurSel(), kNoSelection);
-    EXPECT_EQ(combo.GetWindowText(), "");
+    // An index past the end, even just past it, clears the selection and answers CB_ERR, as
+    // -1 does.
+    for (int pastTheEnd : {3, 7}) {
+        combo.SetCurSel(1);
+        EXPECT_EQ(combo.SetCurSel(pastTheEnd), kNoSelection) << pastTheEnd;
+        EXPECT_EQ(combo.GetCurSel(), kNoSelection) << pastTheEnd;
+        EXPECT_EQ(combo.GetWindowText(), "") << pastTheEnd;
+    }
     combo.SetCurSel(2);
     EXPECT_EQ(combo.SetCurSel(-1), kNoSelection);
     EXPECT_EQ(combo.GetCurSel(), kNoSelection);
