@@ -2,49 +2,46 @@
 
 #include <string>
 
+#include "console/console_buttons.h"
+#include "console/page_table.h"
+
 namespace vela::console {
 
 namespace {
 
-struct NamedButton {
-    const char* name;
-    ButtonSlot slot;
-};
+// Presses the console's button in a slot, as a person's click would.
+std::string Click(CDvsCfgDlg& console, ButtonSlot slot) {
+    ui::CSkinButton& button = console.Button(slot);
+    if (!button.IsWindow()) return "the console is closed";
+    platform::TheWindowSystem().Click(button.GetSafeHwnd());
+    return std::string();
+}
 
-constexpr NamedButton kPageButtons[] = {
-    {"Server", kBtnServer}, {"Channel", kBtnChannel}, {"PTZ", kBtnPtz},
-    {"Sensor", kBtnSensor}, {"Alarm", kBtnAlarm},
-};
-
-constexpr NamedButton kActionButtons[] = {
-    {"Save", kBtnSave},       {"Restart", kBtnRestart},
-    {"Upgrade", kBtnUpgrade}, {"TimeAdjust", kBtnTimeAdjust},
-    {"IESetup", kBtnIESetup}, {"Exit", kBtnExit},
-};
-
-template <size_t N>
-ui::ScriptSession::Command ClickCommand(CDvsCfgDlg& console, const NamedButton (&table)[N],
-                                        const std::string& usage) {
-    return [&console, &table, usage](ui::ScriptSession&, const std::string& name) {
-        for (const NamedButton& button : table) {
-            if (name != button.name) continue;
-            ui::CSkinButton& skinButton = console.Button(button.slot);
-            if (!skinButton.IsWindow()) return std::string("the console is closed");
-            platform::TheWindowSystem().Click(skinButton.GetSafeHwnd());
-            return std::string();
-        }
-        return usage;
-    };
+std::string Usage(const char* command, const std::string& names) {
+    return std::string(command) + " " + names;
 }
 
 }  // namespace
 
 void AddConsoleCommands(ui::ScriptSession& session, CDvsCfgDlg& console) {
-    session.AddCommand("page",
-                       ClickCommand(console, kPageButtons, "page Server|Channel|PTZ|Sensor|Alarm"));
+    std::string pageNames;
+    for (const PageRow& row : kPageTable)
+        pageNames += (pageNames.empty() ? "" : "|") + std::string(row.scriptName);
+    session.AddCommand("page", [&console, pageNames](ui::ScriptSession&, const std::string& name) {
+        for (const PageRow& row : kPageTable)
+            if (name == row.scriptName) return Click(console, row.button);
+        return Usage("page", pageNames);
+    });
+
+    std::string actionNames;
+    for (const ActionButton& action : kActionButtons)
+        actionNames += (actionNames.empty() ? "" : "|") + std::string(action.scriptName);
     session.AddCommand("button",
-                       ClickCommand(console, kActionButtons,
-                                    "button Save|Restart|Upgrade|TimeAdjust|IESetup|Exit"));
+                       [&console, actionNames](ui::ScriptSession&, const std::string& name) {
+                           for (const ActionButton& action : kActionButtons)
+                               if (name == action.scriptName) return Click(console, action.slot);
+                           return Usage("button", actionNames);
+                       });
     console.SetUrlOpener([&session](const std::string& url) { session.Transcript({"url", url}); });
 }
 

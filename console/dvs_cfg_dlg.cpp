@@ -25,42 +25,13 @@ constexpr char kBottomButtonBitmap[] = "mainBottomBtn";
 // The default erase of a dialog (the system's face colour) under the background picture.
 constexpr platform::Color kDialogFace = platform::Rgb(240, 240, 240);
 
-struct ButtonSpec {
-    ButtonSlot slot;
-    int id;
-    const char* captionKey;
-    bool big;  // page buttons: MainBig fonts and the top bitmap; actions: MainSmall, bottom
-    const char* positionKey;
-};
-
-// Captions, fonts and bitmaps are set in this order ...
-constexpr ButtonSpec kSetUpOrder[] = {
-    {kBtnServer, 6001, "ButtonServer", true, "Server"},
-    {kBtnChannel, 6002, "ButtonChannel", true, "Channel"},
-    {kBtnPtz, 6003, "ButtonPTZ", true, "Yt"},
-    {kBtnSensor, 6005, "ButtonSensor", true, "Sensor"},
-    {kBtnAlarm, 6006, "ButtonAlarmSetup", true, "Alarm"},
-    {kBtnExit, 6011, "ButtonExit", false, "Exit"},
-    {kBtnUpgrade, 6008, "ButtonUpgrade", false, "Update"},
-    {kBtnRestart, 6010, "ButtonRestart", false, "Restart"},
-    {kBtnSave, 6009, "ButtonSave", false, "Save"},
-    {kBtnTimeAdjust, 6007, "ButtonTimeAdjust", false, "CheckTime"},
-    {kBtnIESetup, 4004, "ButtonIESetup", false, "IESetup"},
-};
-// ... and placed in this one.
-constexpr ButtonSlot kPlaceOrder[] = {kBtnExit,       kBtnUpgrade, kBtnRestart, kBtnSave,
-                                      kBtnTimeAdjust, kBtnIESetup, kBtnServer,  kBtnChannel,
-                                      kBtnPtz,        kBtnSensor,  kBtnAlarm};
-
-const ButtonSpec& SpecOf(ButtonSlot slot) {
-    for (const ButtonSpec& entry : kSetUpOrder)
-        if (entry.slot == slot) return entry;
-    return kSetUpOrder[0];
+// A button's caption key and position key, from its row of the console's template.
+const resources::ControlTemplate& ButtonRow(int id) {
+    static const resources::ControlTemplate kMissing{};
+    const resources::ControlTemplate* row =
+        resources::FindControl(*resources::FindDialogTemplate(resources::kConsoleDialogId), id);
+    return row ? *row : kMissing;
 }
-
-// The button of each page, by page number - 1.
-constexpr ButtonSlot kPageButtons[kPageCount] = {kBtnServer, kBtnChannel, kBtnPtz, kBtnSensor,
-                                                 kBtnAlarm};
 
 // Serialises the player library's draw callback against the console's window going away.
 platform::Lock& DrawLock() {
@@ -72,49 +43,34 @@ platform::Lock& DrawLock() {
 
 CDvsCfgDlg::CDvsCfgDlg(device::CDvsDevice* device)
     : Dialog(resources::kConsoleDialogId),
-      m_ChannelPage(resources::kChannelPageId),
-      m_PtzPage(resources::kPtzPageId),
-      m_SensorPage(resources::kSensorPageId),
-      m_AlarmPage(resources::kAlarmPageId),
       m_pDevice(device),
-      m_openUrl([](const std::string& url) { platform::OpenUrl(url); }) {
+      m_fnOpenUrl([](const std::string& url) { platform::OpenUrl(url); }) {
     g_pDvsCfgDlg = this;
-    for (const ButtonSpec& entry : kSetUpOrder) {
-        switch (entry.slot) {
-            case kBtnServer:
-                OnClicked(entry.id, [this] { OnPageButton(kServerPage); });
-                break;
-            case kBtnChannel:
-                OnClicked(entry.id, [this] { OnPageButton(kChannelPage); });
-                break;
-            case kBtnPtz:
-                OnClicked(entry.id, [this] { OnPageButton(kPtzPage); });
-                break;
-            case kBtnSensor:
-                OnClicked(entry.id, [this] {
-                    if (m_nAlarmInputCount > 0) OnPageButton(kSensorPage);
-                });
-                break;
-            case kBtnAlarm:
-                OnClicked(entry.id, [this] { OnPageButton(kAlarmPage); });
-                break;
+    for (const PageRow& row : kPageTable) {
+        m_arrPages[row.number - 1] = MakePage(row);
+        OnClicked(row.buttonId, [this, &row] {
+            if (!row.needsAlarmInputs || m_nAlarmInputCount > 0) OnPageButton(row.number);
+        });
+    }
+    for (const ActionButton& action : kActionButtons) {
+        switch (action.slot) {
             case kBtnExit:
-                OnClicked(entry.id, [this] { OnExit(); });
+                OnClicked(action.id, [this] { OnExit(); });
                 break;
             case kBtnUpgrade:
-                OnClicked(entry.id, [this] { OnUpgrade(); });
+                OnClicked(action.id, [this] { OnUpgrade(); });
                 break;
             case kBtnRestart:
-                OnClicked(entry.id, [this] { OnRestart(); });
+                OnClicked(action.id, [this] { OnRestart(); });
                 break;
             case kBtnSave:
-                OnClicked(entry.id, [this] { OnSave(); });
+                OnClicked(action.id, [this] { OnSave(); });
                 break;
             case kBtnTimeAdjust:
-                OnClicked(entry.id, [this] { OnTimeAdjust(); });
+                OnClicked(action.id, [this] { OnTimeAdjust(); });
                 break;
             case kBtnIESetup:
-                OnClicked(entry.id, [this] { OnIESetup(); });
+                OnClicked(action.id, [this] { OnIESetup(); });
                 break;
             default:
                 break;
@@ -129,29 +85,20 @@ CDvsCfgDlg::~CDvsCfgDlg() {
 }
 
 pages::CConsolePage* CDvsCfgDlg::Page(int page) {
-    switch (page) {
-        case kServerPage:
-            return &m_ServerPage;
-        case kChannelPage:
-            return &m_ChannelPage;
-        case kPtzPage:
-            return &m_PtzPage;
-        case kSensorPage:
-            return &m_SensorPage;
-        case kAlarmPage:
-            return &m_AlarmPage;
-        default:
-            return nullptr;
-    }
+    return FindPageRow(page) ? m_arrPages[page - 1].get() : nullptr;
+}
+
+pages::CDvsCfgServer& CDvsCfgDlg::ServerPage() {
+    return static_cast<pages::CDvsCfgServer&>(*m_arrPages[kServerPage - 1]);
 }
 
 bool CDvsCfgDlg::PageVisited(int page) const {
-    return page >= kServerPage && page <= kAlarmPage && m_PageVisited[page - 1];
+    return FindPageRow(page) && m_arrPageVisited[page - 1];
 }
 
 bool CDvsCfgDlg::OnInitDialog() {
     const ui::ResourcePaths& paths = ui::g_ResourcePaths;
-    ui::LoadPageBackground(m_Background, kBackgroundName, paths.languageFolder);
+    ui::LoadPageBackground(m_dibBackground, kBackgroundName, paths.languageFolder);
     SetUpButtons();
     if (m_pDevice) {
         m_nChannelCount = m_pDevice->ChannelCount();
@@ -159,11 +106,11 @@ bool CDvsCfgDlg::OnInitDialog() {
         m_hLogin = m_pDevice->LoginHandle();
     }
     PlaceWindow();
-    m_UpgradeToken = RegisterUpgradeWindow(m_hWnd);
+    m_nUpgradeToken = RegisterUpgradeWindow(m_hWnd);
     CreatePages();
 
     ShowPage(kServerPage, 1);
-    m_PageVisited[kServerPage - 1] = true;
+    m_arrPageVisited[kServerPage - 1] = true;
     if (m_pDevice) m_pDevice->TakeSnapshot();
     ShowPage(kNoPage, 0);
     ShowPage(kServerPage, 1);
@@ -174,40 +121,49 @@ bool CDvsCfgDlg::OnInitDialog() {
     return true;
 }
 
+// Captions, fonts and bitmaps: the page buttons (MainBig fonts, top bitmap), then the actions
+// (MainSmall, bottom); placed the other way round, actions first.
 void CDvsCfgDlg::SetUpButtons() {
+    for (const PageRow& row : kPageTable) SetUpButton(row.button, row.buttonId, true);
+    for (const ActionButton& action : kActionButtons) SetUpButton(action.slot, action.id, false);
+    const std::string& positions = ui::g_ResourcePaths.controlPosFile;
+    for (const ActionButton& action : kActionButtons)
+        ui::PlaceButton(m_arrButtons[action.slot], ButtonRow(action.id).key, kPositionSection,
+                        positions);
+    for (const PageRow& row : kPageTable)
+        ui::PlaceButton(m_arrButtons[row.button], ButtonRow(row.buttonId).key, kPositionSection,
+                        positions);
+}
+
+void CDvsCfgDlg::SetUpButton(ButtonSlot slot, int id, bool pageButton) {
     const ui::ResourcePaths& paths = ui::g_ResourcePaths;
     const ui::SkinSettings& skin = ui::g_SkinSettings;
-    for (const ButtonSpec& entry : kSetUpOrder) {
-        ui::CSkinButton& button = m_Buttons[entry.slot];
-        button.AttachToDialogItem(*this, entry.id);
-        ui::LoadButtonBitmaps(button, entry.big ? kTopButtonBitmap : kBottomButtonBitmap,
-                              paths.languageFolder);
-        const std::string caption = ui::ReadIniText(paths.staticButtonTextFile, kCaptionSection,
-                                                    entry.captionKey, "", ui::kCaptionCapacity);
-        if (entry.big) {
-            button.SetTextFont(skin.mainBigButtonFontHeight, skin.mainBigButtonFontWidth,
-                               skin.buttonFontName, skin.mainBigButtonTextColor,
-                               skin.mainBigButtonDownTextColor, skin.buttonCharSet,
-                               skin.buttonFontWeight);
-        } else {
-            button.SetTextFont(skin.mainSmallButtonFontHeight, skin.mainSmallButtonFontWidth,
-                               skin.buttonFontName, skin.mainSmallButtonTextColor,
-                               skin.mainSmallButtonDownTextColor, skin.buttonCharSet,
-                               skin.buttonFontWeight);
-        }
-        button.SetWindowText(caption);
+    ui::CSkinButton& button = m_arrButtons[slot];
+    button.AttachToDialogItem(*this, id);
+    ui::LoadButtonBitmaps(button, pageButton ? kTopButtonBitmap : kBottomButtonBitmap,
+                          paths.languageFolder);
+    const std::string caption = ui::ReadIniText(paths.staticButtonTextFile, kCaptionSection,
+                                                ButtonRow(id).caption, "", ui::kCaptionCapacity);
+    if (pageButton) {
+        button.SetTextFont(skin.mainBigButtonFontHeight, skin.mainBigButtonFontWidth,
+                           skin.buttonFontName, skin.mainBigButtonTextColor,
+                           skin.mainBigButtonDownTextColor, skin.buttonCharSet,
+                           skin.buttonFontWeight);
+    } else {
+        button.SetTextFont(skin.mainSmallButtonFontHeight, skin.mainSmallButtonFontWidth,
+                           skin.buttonFontName, skin.mainSmallButtonTextColor,
+                           skin.mainSmallButtonDownTextColor, skin.buttonCharSet,
+                           skin.buttonFontWeight);
     }
-    for (ButtonSlot slot : kPlaceOrder)
-        ui::PlaceButton(m_Buttons[slot], SpecOf(slot).positionKey, kPositionSection,
-                        paths.controlPosFile);
+    button.SetWindowText(caption);
 }
 
 // Left and top from the skin folder's own ControlPos file, the size of the background.
 void CDvsCfgDlg::PlaceWindow() {
     const std::string file = ui::g_ResourcePaths.languageFolder + kWindowPositionFile;
     const ui::Rect position = ui::ReadIniRect(kPositionSection, ui::kDialogPositionKey, file);
-    m_rcDialog = {position.left, position.top, position.left + m_Background.Width(),
-                  position.top + m_Background.Height()};
+    m_rcDialog = {position.left, position.top, position.left + m_dibBackground.Width(),
+                  position.top + m_dibBackground.Height()};
     MoveWindow(m_rcDialog, true);
 }
 
@@ -217,24 +173,24 @@ void CDvsCfgDlg::CreatePages() {
     context.loginHandle = m_hLogin;
     context.channelCount = m_nChannelCount;
     context.alarmInputCount = m_nAlarmInputCount;
-    for (int page = kServerPage; page <= kAlarmPage; ++page) {
-        Page(page)->SetContext(context);
-        Page(page)->Create(m_hWnd);
+    for (const std::unique_ptr<pages::CConsolePage>& page : m_arrPages) {
+        page->SetContext(context);
+        page->Create(m_hWnd);
     }
 }
 
 void CDvsCfgDlg::ShowPage(int page, int show) {
     pages::CConsolePage* target = Page(page);
     if (!target) {
-        for (int each = kServerPage; each <= kAlarmPage; ++each) {
-            Page(each)->ShowWindow(show != 0);
-            m_Buttons[kPageButtons[each - 1]].SetCheckState(show ? 1 : 0);
+        for (const PageRow& row : kPageTable) {
+            m_arrPages[row.number - 1]->ShowWindow(show != 0);
+            m_arrButtons[row.button].SetCheckState(show ? 1 : 0);
         }
         return;
     }
     target->UpdateRecords(show ? 0 : 1, show ? pages::kKeepPreview : pages::kStopPreview);
     target->ShowWindow(show != 0);
-    m_Buttons[kPageButtons[page - 1]].SetCheckState(show ? 1 : 0);
+    m_arrButtons[FindPageRow(page)->button].SetCheckState(show ? 1 : 0);
 }
 
 void CDvsCfgDlg::SwitchTo(int page) {
@@ -247,7 +203,8 @@ void CDvsCfgDlg::SwitchTo(int page) {
 
 void CDvsCfgDlg::OnPageButton(int page) {
     if (page == m_nCurrentPage) return;
-    m_PageVisited[page - 1] = true;
+    if (!FindPageRow(page)) return;
+    m_arrPageVisited[page - 1] = true;
     SwitchTo(page);
 }
 
@@ -260,7 +217,7 @@ void CDvsCfgDlg::EndBusy() {
 }
 
 void CDvsCfgDlg::EnableButtons(bool enable) {
-    for (ui::CSkinButton& button : m_Buttons) button.EnableWindow(enable);
+    for (ui::CSkinButton& button : m_arrButtons) button.EnableWindow(enable);
 }
 
 void CDvsCfgDlg::OnExit() {
@@ -275,7 +232,7 @@ void CDvsCfgDlg::ShowMotionAlarm(int /*channel*/, int /*state*/) {
 
 bool CDvsCfgDlg::OnEraseBkgnd(platform::Canvas& canvas) {
     canvas.FillRect(GetClientRect(), kDialogFace);
-    m_Background.Draw(canvas, 0, 0);
+    m_dibBackground.Draw(canvas, 0, 0);
     return true;
 }
 
@@ -287,8 +244,8 @@ bool CDvsCfgDlg::OnLButtonDown(platform::Point /*point*/) {
 // Neither the draw callback nor an upgrade message may reach a page or a console window that
 // is going away, whichever order the window system destroys them in.
 void CDvsCfgDlg::Withdraw() {
-    UnregisterUpgradeWindow(m_UpgradeToken);
-    m_UpgradeToken = 0;
+    UnregisterUpgradeWindow(m_nUpgradeToken);
+    m_nUpgradeToken = 0;
     platform::LockGuard guard(DrawLock());
     if (g_pDvsCfgDlg == this) g_pDvsCfgDlg = nullptr;
 }
@@ -305,7 +262,7 @@ void CDvsCfgDlg::OnCancel() {
 
 void CDvsCfgDlg::OnDestroy() {
     Withdraw();
-    for (int page = kServerPage; page <= kAlarmPage; ++page) Page(page)->DestroyWindow();
+    for (const std::unique_ptr<pages::CConsolePage>& page : m_arrPages) page->DestroyWindow();
     m_pDevice = nullptr;
 }
 
@@ -314,8 +271,9 @@ void VELA_STDCALL CDvsCfgDlg::DrawCallback(int32_t /*port*/, void* deviceContext
     platform::LockGuard guard(DrawLock());
     CDvsCfgDlg* console = g_pDvsCfgDlg;
     if (!console) return;
-    if (console->m_nCurrentPage == kChannelPage || console->m_nCurrentPage == kAlarmPage)
-        console->Page(console->m_nCurrentPage)->DrawHook(deviceContext, user);
+    // Only the pages with a live preview (Channel, Alarm) draw anything.
+    if (pages::CConsolePage* page = console->Page(console->m_nCurrentPage))
+        page->DrawHook(deviceContext, user);
 }
 
 }  // namespace vela::console

@@ -13,9 +13,11 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <string>
 
-#include "console/pending_page.h"
+#include "console/console_buttons.h"
+#include "console/page_table.h"
 #include "pages/server/dvs_cfg_server.h"
 #include "platform/abi.h"
 #include "ui/dialog.h"
@@ -27,33 +29,6 @@ class CDvsDevice;
 }
 
 namespace vela::console {
-
-// Pages by number; 0 is none, any other number in ShowPage means all pages.
-enum PageNumber : int {
-    kNoPage = 0,
-    kServerPage = 1,
-    kChannelPage = 2,
-    kPtzPage = 3,
-    kSensorPage = 4,
-    kAlarmPage = 5
-};
-constexpr int kPageCount = 5;
-
-// The eleven buttons, in the order of the console's fields.
-enum ButtonSlot : int {
-    kBtnIESetup,
-    kBtnTimeAdjust,
-    kBtnAlarm,
-    kBtnSensor,
-    kBtnPtz,
-    kBtnServer,
-    kBtnChannel,
-    kBtnSave,
-    kBtnRestart,
-    kBtnUpgrade,
-    kBtnExit,
-    kButtonCount
-};
 
 // Texts and the firmware filter of the maintenance actions.
 constexpr char kUpgradeFilter[] = "(digicap)|digicap|(*.dav)|*.dav|(*.hex)|*.hex|(*.bin)|*.bin||";
@@ -92,14 +67,16 @@ class CDvsCfgDlg : public ui::Dialog {
     int CurrentPage() const { return m_nCurrentPage; }
     bool PageVisited(int page) const;
     bool SettingsSaved() const { return m_bSaved; }
-    ui::CSkinButton& Button(ButtonSlot slot) { return m_Buttons[slot]; }
+    ui::CSkinButton& Button(ButtonSlot slot) { return m_arrButtons[slot]; }
+    // The page of a page number, null for any other number.
     pages::CConsolePage* Page(int page);
-    pages::CDvsCfgServer& ServerPage() { return m_ServerPage; }
+    // Page 1 is the Server page (the page table's first row).
+    pages::CDvsCfgServer& ServerPage();
     int32_t LoginHandle() const { return m_hLogin; }
 
     // Scripted consoles record opened URLs instead of starting a browser.
     using UrlOpener = std::function<void(const std::string& url)>;
-    void SetUrlOpener(UrlOpener opener) { m_openUrl = std::move(opener); }
+    void SetUrlOpener(UrlOpener opener) { m_fnOpenUrl = std::move(opener); }
 
     // The player library's per-frame callback (player thread): forwards the device context to
     // the shown Channel or Alarm page; nothing while no console is open.
@@ -119,6 +96,7 @@ class CDvsCfgDlg : public ui::Dialog {
     // destroyed any other way) when the window goes away.
     void Withdraw();
     void SetUpButtons();
+    void SetUpButton(ButtonSlot slot, int id, bool pageButton);
     void PlaceWindow();
     void CreatePages();
     void ApplyLoginParams();
@@ -128,24 +106,20 @@ class CDvsCfgDlg : public ui::Dialog {
     std::string Text(const char* section, const char* key, const char* fallback = "") const;
     void SwitchToServerPage();
 
-    std::array<ui::CSkinButton, kButtonCount> m_Buttons;
-    pages::CDvsCfgServer m_ServerPage;
-    CPendingPage m_ChannelPage;  // until the Channel page is built
-    CPendingPage m_PtzPage;      // until the PTZ page is built
-    CPendingPage m_SensorPage;   // until the Sensor page is built
-    CPendingPage m_AlarmPage;    // until the Alarm page is built
-    ui::CDibImage m_Background;
+    std::array<ui::CSkinButton, kButtonCount> m_arrButtons;
+    std::array<std::unique_ptr<pages::CConsolePage>, kPageCount> m_arrPages;  // by number - 1
+    ui::CDibImage m_dibBackground;
     device::CDvsDevice* m_pDevice;  // borrowed; cleared when the window goes away
     int m_nChannelCount = 0;
     int m_nAlarmInputCount = 0;
     platform::Rect m_rcDialog;
     int m_nCurrentPage = kNoPage;  // the draw callback reads it under the draw lock
     int32_t m_hLogin = 0;
-    std::array<bool, kPageCount> m_PageVisited{};
+    std::array<bool, kPageCount> m_arrPageVisited{};
     platform::CursorHandle m_hBusyCursor = nullptr;
-    bool m_bSaved = false;         // a Save ran; the manager's saved flag
-    uintptr_t m_UpgradeToken = 0;  // this console's name in the upgrade relay
-    UrlOpener m_openUrl;
+    bool m_bSaved = false;          // a Save ran; the manager's saved flag
+    uintptr_t m_nUpgradeToken = 0;  // this console's name in the upgrade relay
+    UrlOpener m_fnOpenUrl;
 };
 
 // The open console, or null while none is open. UI thread (the draw callback reads it under

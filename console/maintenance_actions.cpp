@@ -5,6 +5,7 @@
 #include "console/dvs_cfg_dlg.h"
 #include "console/upgrade_relay.h"
 #include "device/dvs_device.h"
+#include "device/record_fields.h"
 #include "device/records.h"
 #include "platform/bytes.h"
 #include "platform/diag_log.h"
@@ -22,15 +23,6 @@ namespace {
 constexpr char kInfoSection[] = "DVSInfo";
 constexpr char kStateSection[] = "DvsState";
 constexpr char kDefaultCaption[] = "";  // result messages carry the framework's caption
-
-// Record 20 fields IE Setup reads: the device's address and its web port.
-constexpr uint32_t kNetworkRecord = 20;
-constexpr int kNetworkGroup = 2;  // starts with record 20
-static_assert(device::GroupOffset(kNetworkGroup) ==
-                  device::kDeviceInfoSize + device::RecordOffset(kNetworkRecord),
-              "record 20 opens its group");
-constexpr size_t kDeviceAddressOffset = 64;
-constexpr size_t kWebPortOffset = 76;
 
 // Upgrade states of NetSDK ordinal 35.
 constexpr int32_t kUpgradeDone = 1;
@@ -54,8 +46,8 @@ void CDvsCfgDlg::SwitchToServerPage() {
 
 void CDvsCfgDlg::OnSave() {
     BeginBusy();
-    for (int page = kServerPage; page <= kAlarmPage; ++page)
-        if (PageVisited(page)) Page(page)->UpdateRecords(1, pages::kKeepPreview);
+    for (const PageRow& row : kPageTable)
+        if (PageVisited(row.number)) Page(row.number)->UpdateRecords(1, pages::kKeepPreview);
     m_bSaved = true;
     // The PTZ page's own pre-save step (presets, tours, plans and the preset file) runs here
     // once that page exists; the place holding it now has nothing to keep.
@@ -77,10 +69,10 @@ void CDvsCfgDlg::OnSave() {
 
 // The login a changed address or port asks for is kept for GetServerInfo; no new login.
 void CDvsCfgDlg::ApplyLoginParams() {
-    if (!m_pDevice || !m_ServerPage.LoginParamsChanged()) return;
+    if (!m_pDevice || !ServerPage().LoginParamsChanged()) return;
     std::string user, password, address;
     int port = 0;
-    m_ServerPage.GetLoginParams(user, password, address, port);
+    ServerPage().GetLoginParams(user, password, address, port);
     m_pDevice->SetLoginParams(user.c_str(), password.c_str(), address.c_str(), port);
 }
 
@@ -103,7 +95,7 @@ void CDvsCfgDlg::OnRestart() {
                         MessageButtons::OkCancel) != MessageAnswer::Ok)
         return;
     SwitchToServerPage();
-    m_ServerPage.ClearFields();
+    ServerPage().ClearFields();
     Reboot();
 }
 
@@ -124,7 +116,7 @@ void CDvsCfgDlg::OnUpgrade() {
 
     device::NetSdk& sdk = device::ProcessNetSdk();
     const int32_t upgrade =
-        sdk.Upgrade(m_hLogin, path->c_str(), kUpgradeType, OnUpgradeProgress, m_UpgradeToken);
+        sdk.Upgrade(m_hLogin, path->c_str(), kUpgradeType, OnUpgradeProgress, m_nUpgradeToken);
     if (sdk.GetUpgradeState(upgrade) == kUpgradeFailed) {
         g_DiagLog.Write("H264_DVR_Upgrade() Fail....");
         EndBusy();
@@ -157,14 +149,15 @@ void CDvsCfgDlg::OnTimeAdjust() {
 
 // The live record is read, so an edited but unsaved address or port is what opens.
 void CDvsCfgDlg::OnIESetup() {
-    const uint8_t* record = m_pDevice ? m_pDevice->GetRecordGroup(kNetworkGroup) : nullptr;
-    if (!record) return;
+    using namespace device::fields;  // NOLINT(google-build-using-namespace): record 20's fields
+    const uint8_t* group = m_pDevice ? m_pDevice->GetRecordGroup(kNetworkGroup) : nullptr;
+    if (!group) return;
+    const uint8_t* record = group + kNetworkOffset;
     char url[64];
-    std::snprintf(url, sizeof(url), "http://%d.%d.%d.%d:%d", ReadU8(record, kDeviceAddressOffset),
-                  ReadU8(record, kDeviceAddressOffset + 1),
-                  ReadU8(record, kDeviceAddressOffset + 2),
-                  ReadU8(record, kDeviceAddressOffset + 3), ReadI32(record, kWebPortOffset));
-    m_openUrl(url);
+    std::snprintf(url, sizeof(url), "http://%d.%d.%d.%d:%d", ReadU8(record, kAddressOffset),
+                  ReadU8(record, kAddressOffset + 1), ReadU8(record, kAddressOffset + 2),
+                  ReadU8(record, kAddressOffset + 3), ReadI32(record, kHttpPortOffset));
+    m_fnOpenUrl(url);
 }
 
 }  // namespace vela::console

@@ -9,7 +9,7 @@ namespace vela::console {
 
 class CPendingPage : public pages::CConsolePage {
   public:
-    explicit CPendingPage(int templateId) : CConsolePage(templateId) {}
+    explicit CPendingPage(const resources::DialogTemplate& dialog) : CConsolePage(dialog) {}
 
     // Nothing to exchange until the page is built.
     int UpdateRecords(int /*bSave*/, int /*keepPreview*/) override { return 0; }

@@ -1,5 +1,7 @@
-// Where the server page finds its fields in the two record groups it edits. Offsets are bytes
-// from the start of each record; records sit at fixed offsets within their group.
+// Where the fields of the system and network groups lie: the Server page edits them, the
+// console reads the address and web port for IE Setup. Offsets are bytes from the start of
+// each record; records sit at fixed offsets within their group. Each layout is stated here
+// only; tests check it with their own literal offsets.
 #pragma once
 
 #include <cstddef>
@@ -8,7 +10,7 @@
 #include "device/netsdk.h"
 #include "device/records.h"
 
-namespace vela::pages::server {
+namespace vela::device::fields {
 
 constexpr int kSystemGroup = 1;   // DeviceInfo, then record 18
 constexpr int kNetworkGroup = 2;  // records 20, 43, 42, 38, 15
@@ -92,4 +94,4 @@ static_assert(kNetworkOffset == 0 && kPppoeOffset == 152 && kDdnsOffset == 364 &
 static_assert(kDdnsEntryCount * kDdnsEntrySize == 1680);
 static_assert(kDdnsTypeNamesOffset + kDdnsTypeCapacity * kTextWidth == 324);
 
-}  // namespace vela::pages::server
+}  // namespace vela::device::fields

@@ -1,6 +1,7 @@
-// Dialog templates as data: every dialog and page of the plug-in, with its controls, their
-// kinds, Win32 styles, template rectangles (dialog units) and the INI keys that place and
-// caption them. Both window systems build their windows from these tables.
+// Dialog templates as data: a dialog with its controls, their kinds, Win32 styles, template
+// rectangles (dialog units) and the INI keys that place and caption them. Both window systems
+// build their windows from these tables. resources/ holds the shared ones (the console, the
+// play window, the test dialog); each page keeps its own beside it under pages/.
 #pragma once
 
 #include <cstddef>
@@ -37,7 +38,7 @@ struct ControlTemplate {
 };
 
 struct DialogTemplate {
-    int id;               // 6000, 6003, 6004, 6012 ... 6017; test dialogs from 9000
+    int id;               // 6000 ... 6017; test dialogs from 9000
     uint32_t style;       // WS_POPUP/WS_CHILD, DS_* bits
     int x, y, cx, cy;     // dialog units
     const char* section;  // INI section of the window ("DvsCfgDlg", "DvsCfgServer", ...)
@@ -45,16 +46,9 @@ struct DialogTemplate {
     size_t controlCount;
 };
 
-// Template ids.
+// Ids of the shared templates; each page's template and id live in its folder under pages/.
 constexpr int kConsoleDialogId = 6000;
 constexpr int kPlayWindowDialogId = 6003;
-constexpr int kChannelPageId = 6004;
-constexpr int kServerPageId = 6012;
-constexpr int kPtzPageId = 6013;
-constexpr int kSensorPageId = 6014;
-constexpr int kAlarmPageId = 6015;
-constexpr int kPresetDialogId = 6016;
-constexpr int kTourDialogId = 6017;
 constexpr int kTestDialogId = 9000;  // one control of each kind, for the window-system tests
 
 // Height of the control's window in dialog units: a combo box's window is its closed field,
@@ -65,10 +59,11 @@ inline int ControlWindowHeight(const ControlTemplate& control) {
                : control.cy;
 }
 
-// The template with this id, null for an unknown id. Any thread (the tables are constant).
+// The shared template with this id, null for any other id. Any thread (the tables are
+// constant).
 const DialogTemplate* FindDialogTemplate(int id);
 
-// Every template, in id order, for code that walks them all.
+// Every shared template, in id order, for code that walks them all.
 size_t DialogTemplateCount();
 const DialogTemplate& DialogTemplateAt(size_t index);
 

@@ -6,10 +6,10 @@ namespace vela::resources {
 namespace {
 
 // Kept in id order.
-const std::array<const DialogTemplate*, 10> kAllTemplates = {
-    &kConsoleTemplate,    &kPlayWindowTemplate, &kChannelPageTemplate, &kServerPageTemplate,
-    &kPtzPageTemplate,    &kSensorPageTemplate, &kAlarmPageTemplate,   &kPresetDialogTemplate,
-    &kTourDialogTemplate, &kTestDialogTemplate,
+const std::array<const DialogTemplate*, 3> kAllTemplates = {
+    &kConsoleTemplate,
+    &kPlayWindowTemplate,
+    &kTestDialogTemplate,
 };
 
 }  // namespace

@@ -9,6 +9,9 @@ namespace vela::ui {
 using platform::Event;
 using platform::EventKind;
 
+Dialog::Dialog(int sharedTemplateId)
+    : m_pTemplate(resources::FindDialogTemplate(sharedTemplateId)) {}
+
 Dialog::~Dialog() {
     if (m_hWnd && System().IsWindow(m_hWnd)) {
         WindowHandle handle = m_hWnd;
@@ -19,15 +22,13 @@ Dialog::~Dialog() {
 }
 
 bool Dialog::Create(WindowHandle parent) {
-    const resources::DialogTemplate* dialog = resources::FindDialogTemplate(m_templateId);
-    if (!dialog || m_hWnd) return false;
-    return System().CreateModeless(*dialog, parent, this) != nullptr;
+    if (!m_pTemplate || m_hWnd) return false;
+    return System().CreateModeless(*m_pTemplate, parent, this) != nullptr;
 }
 
 int Dialog::DoModal(WindowHandle parent) {
-    const resources::DialogTemplate* dialog = resources::FindDialogTemplate(m_templateId);
-    if (!dialog || m_hWnd) return -1;
-    const int result = System().RunModal(*dialog, parent, this);
+    if (!m_pTemplate || m_hWnd) return -1;
+    const int result = System().RunModal(*m_pTemplate, parent, this);
     m_hWnd = nullptr;
     return result;
 }

@@ -1,7 +1,7 @@
-// A dialog from a resources/ template, as MFC's CDialog: modal (DoModal) or modeless (Create,
-// child of another window or not), OnInitDialog, a message map of button clicks, selection
-// changes, edit changes and notifications, data exchange with its controls, control colours,
-// owner-draw reflection to its owner-drawn buttons. UI thread only.
+// A dialog from a template (a page's own, or a shared one of resources/), as MFC's CDialog: modal
+// (DoModal) or modeless (Create, child of another window or not), OnInitDialog, a message map of
+// button clicks, selection changes, edit changes and notifications, data exchange with its
+// controls, control colours, owner-draw reflection to its owner-drawn buttons. UI thread only.
 //
 // Lifetime: destroying the object destroys its window (and the windows of its children).
 #pragma once
@@ -12,6 +12,10 @@
 
 #include "ui/event_window.h"
 
+namespace vela::resources {
+struct DialogTemplate;
+}
+
 namespace vela::ui {
 
 class DataExchange;
@@ -19,12 +23,16 @@ class OwnerDrawButton;
 
 class Dialog : public EventWindow {
   public:
-    explicit Dialog(int templateId) : m_templateId(templateId) {}
+    // A page's own template, kept beside the page; the table outlives the dialog.
+    explicit Dialog(const resources::DialogTemplate& dialog) : m_pTemplate(&dialog) {}
+    // One of the shared templates of resources/ (the console, the play window, test dialogs).
+    explicit Dialog(int sharedTemplateId);
     ~Dialog() override;
     Dialog(const Dialog&) = delete;
     Dialog& operator=(const Dialog&) = delete;
 
-    int TemplateId() const { return m_templateId; }
+    // Null when the shared id named no template.
+    const resources::DialogTemplate* Template() const { return m_pTemplate; }
 
     // A modeless dialog; a template with the child style becomes a child of parent.
     bool Create(WindowHandle parent = nullptr);
@@ -67,7 +75,7 @@ class Dialog : public EventWindow {
     };
     bool Dispatch(platform::Event& event);
 
-    int m_templateId;
+    const resources::DialogTemplate* m_pTemplate;
     std::vector<MapEntry> m_messageMap;
     std::map<int, OwnerDrawButton*> m_ownerDraw;
 };

@@ -1,11 +1,14 @@
 // The Channel alarm page: alarm type, sensitivity and enable of the selected channel with
 // its linkage and week schedule, beside the live picture with the motion grid.
-#include "resources/linkage_controls.h"
+#include "pages/alarm/alarm_templates.h"
+#include "pages/alarm/linkage_controls.h"
 #include "resources/template_styles.h"
-#include "resources/templates.h"
 
-namespace vela::resources {
+namespace vela::pages::alarm {
 namespace {
+
+// The template format and its styles.
+using namespace resources;  // NOLINT(google-build-using-namespace)
 
 // This page's own rows (71xx/72xx labels); the linkage and schedule rows (7001-7073) that
 // follow come from the table both alarm pages share. Labels take their caption from their key.
@@ -32,8 +35,9 @@ constexpr auto kControls = WithLinkageControls(kOwnControls, {8024, 8069, "BtnCo
 
 }  // namespace
 
-const DialogTemplate kAlarmPageTemplate = {
-    kAlarmPageId, kChildPage, 6, 23, 440, 200, "DvsCfgAlarm", kControls.data(), kControls.size(),
+const resources::DialogTemplate kAlarmTemplate = {
+    kAlarmTemplateId, kChildPage,       6, 23, 440, 200, "DvsCfgAlarm",
+    kControls.data(), kControls.size(),
 };
 
-}  // namespace vela::resources
+}  // namespace vela::pages::alarm

@@ -8,7 +8,17 @@
 #include "resources/dialog_template.h"
 #include "resources/template_styles.h"
 
-namespace vela::resources {
+namespace vela::pages::alarm {
+
+using resources::ControlKind;
+using resources::ControlTemplate;
+using resources::kCheck;
+using resources::kComboDropHeight;
+using resources::kDropList;
+using resources::kGroupBox;
+using resources::kLabel;
+using resources::kSkinButton;
+using resources::kTimePicker;
 
 // The ids and key that differ between the two pages.
 struct LinkageControlIds {
@@ -175,4 +185,4 @@ constexpr std::array<ControlTemplate, N + kLinkageControlCount> WithLinkageContr
     return all;
 }
 
-}  // namespace vela::resources
+}  // namespace vela::pages::alarm

@@ -1,11 +1,14 @@
 // The Sensor page: enable, device type and PTZ link of the selected alarm input with its
 // linkage and week schedule.
-#include "resources/linkage_controls.h"
+#include "pages/alarm/alarm_templates.h"
+#include "pages/alarm/linkage_controls.h"
 #include "resources/template_styles.h"
-#include "resources/templates.h"
 
-namespace vela::resources {
+namespace vela::pages::alarm {
 namespace {
+
+// The template format and its styles.
+using namespace resources;  // NOLINT(google-build-using-namespace)
 
 // This page's own rows (71xx/72xx labels); the linkage and schedule rows (7001-7073) that
 // follow come from the table both alarm pages share. Labels take their caption from their key.
@@ -40,8 +43,9 @@ constexpr auto kControls = WithLinkageControls(kOwnControls, {4081, 8076, "BtnWe
 
 }  // namespace
 
-const DialogTemplate kSensorPageTemplate = {
-    kSensorPageId, kChildPage, 6, 23, 440, 200, "DvsCfgSensor", kControls.data(), kControls.size(),
+const resources::DialogTemplate kSensorTemplate = {
+    kSensorTemplateId, kChildPage,       6, 23, 440, 200, "DvsCfgSensor",
+    kControls.data(),  kControls.size(),
 };
 
-}  // namespace vela::resources
+}  // namespace vela::pages::alarm

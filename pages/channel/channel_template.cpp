@@ -2,11 +2,14 @@
 // record schedule, beside the live picture of the channel.
 #include <iterator>
 
+#include "pages/channel/channel_template.h"
 #include "resources/template_styles.h"
-#include "resources/templates.h"
 
-namespace vela::resources {
+namespace vela::pages::channel {
 namespace {
+
+// The template format and its styles.
+using namespace resources;  // NOLINT(google-build-using-namespace)
 
 // Each label's position key is also its caption key. 8006 is the frame the play window covers;
 // the play window itself is a separate child placed by the key "PlayWnd".
@@ -129,8 +132,9 @@ const ControlTemplate kControls[] = {
 
 }  // namespace
 
-const DialogTemplate kChannelPageTemplate = {
-    kChannelPageId, kChildPage, 6, 23, 440, 200, "DvsCfgChannel", kControls, std::size(kControls),
+const resources::DialogTemplate kChannelTemplate = {
+    kChannelTemplateId, kChildPage,           6, 23, 440, 200, "DvsCfgChannel",
+    kControls,          std::size(kControls),
 };
 
-}  // namespace vela::resources
+}  // namespace vela::pages::channel

@@ -7,6 +7,7 @@
 
 #include <cstdint>
 
+#include "resources/dialog_template.h"
 #include "ui/dialog.h"
 
 namespace vela::device {
@@ -30,7 +31,7 @@ constexpr int kKeepPreview = 5;
 
 class CConsolePage : public ui::Dialog {
   public:
-    explicit CConsolePage(int templateId) : ui::Dialog(templateId) {}
+    explicit CConsolePage(const resources::DialogTemplate& dialog) : ui::Dialog(dialog) {}
 
     // Given by the console before the page's window is created.
     void SetContext(const PageContext& context) { m_Context = context; }

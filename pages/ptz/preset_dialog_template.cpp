@@ -2,11 +2,14 @@
 // them, and the home position with its return time.
 #include <iterator>
 
+#include "pages/ptz/ptz_templates.h"
 #include "resources/template_styles.h"
-#include "resources/templates.h"
 
-namespace vela::resources {
+namespace vela::pages::ptz {
 namespace {
+
+// The template format and its styles.
+using namespace resources;  // NOLINT(google-build-using-namespace)
 
 // Created hidden inside the PTZ page's panel frame; position keys and caption keys differ.
 const ControlTemplate kControls[] = {
@@ -29,8 +32,9 @@ const ControlTemplate kControls[] = {
 
 }  // namespace
 
-const DialogTemplate kPresetDialogTemplate = {
-    kPresetDialogId, kChildPage, 260, 14, 172, 178, "PreSetupDlg", kControls, std::size(kControls),
+const resources::DialogTemplate kPresetDialogTemplate = {
+    kPresetDialogTemplateId, kChildPage, 260, 14, 172, 178, "PreSetupDlg", kControls,
+    std::size(kControls),
 };
 
-}  // namespace vela::resources
+}  // namespace vela::pages::ptz

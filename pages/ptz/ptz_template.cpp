@@ -2,11 +2,14 @@
 // panel area with the auto preset plan (the preset and tour panels are child dialogs).
 #include <iterator>
 
+#include "pages/ptz/ptz_templates.h"
 #include "resources/template_styles.h"
-#include "resources/templates.h"
 
-namespace vela::resources {
+namespace vela::pages::ptz {
 namespace {
+
+// The template format and its styles.
+using namespace resources;  // NOLINT(google-build-using-namespace)
 
 // 8077 holds the place of the play window, which is a separate child placed by the same key.
 // Labels and buttons take their caption from the position key, except the plan and tour panel
@@ -69,8 +72,8 @@ const ControlTemplate kControls[] = {
 
 }  // namespace
 
-const DialogTemplate kPtzPageTemplate = {
-    kPtzPageId, kChildPage, 6, 23, 440, 200, "DvsCfgYt", kControls, std::size(kControls),
+const resources::DialogTemplate kPtzTemplate = {
+    kPtzTemplateId, kChildPage, 6, 23, 440, 200, "DvsCfgYt", kControls, std::size(kControls),
 };
 
-}  // namespace vela::resources
+}  // namespace vela::pages::ptz

@@ -1,11 +1,14 @@
 // The tour panel of the PTZ page: one tour group of the selected channel at a time.
 #include <iterator>
 
+#include "pages/ptz/ptz_templates.h"
 #include "resources/template_styles.h"
-#include "resources/templates.h"
 
-namespace vela::resources {
+namespace vela::pages::ptz {
 namespace {
+
+// The template format and its styles.
+using namespace resources;  // NOLINT(google-build-using-namespace)
 
 // Created hidden inside the PTZ page's panel frame; position keys and caption keys differ.
 const ControlTemplate kControls[] = {
@@ -22,8 +25,9 @@ const ControlTemplate kControls[] = {
 
 }  // namespace
 
-const DialogTemplate kTourDialogTemplate = {
-    kTourDialogId, kChildPage, 260, 14, 172, 178, "TourDlg", kControls, std::size(kControls),
+const resources::DialogTemplate kTourDialogTemplate = {
+    kTourDialogTemplateId, kChildPage, 260, 14, 172, 178, "TourDlg", kControls,
+    std::size(kControls),
 };
 
-}  // namespace vela::resources
+}  // namespace vela::pages::ptz

@@ -11,9 +11,22 @@ using namespace server;  // NOLINT(google-build-using-namespace): the page's own
 
 namespace {
 
+// The template row's key and caption key; "" for an id without a row.
+const char* KeyOf(int controlId) {
+    const resources::ControlTemplate* row = resources::FindControl(kServerTemplate, controlId);
+    return row ? row->key : "";
+}
+const char* CaptionOf(int controlId) {
+    const resources::ControlTemplate* row = resources::FindControl(kServerTemplate, controlId);
+    return row ? row->caption : "";
+}
+const char* PlacementKey(const PlacedControl& control) {
+    return control.extraKey ? control.extraKey : KeyOf(control.id);
+}
+
 std::vector<int> LabelIds() {
     std::vector<int> ids;
-    for (const ControlEntry& control : kControls)
+    for (const PlacedControl& control : kControls)
         if (control.labelId != 0) ids.push_back(control.labelId);
     ids.insert(ids.end(), {id::kUsePppoe, id::kAnonymity, id::kUseDdns});
     return ids;
@@ -21,7 +34,7 @@ std::vector<int> LabelIds() {
 
 }  // namespace
 
-CDvsCfgServer::CDvsCfgServer() : CConsolePage(kServerPageTemplateId), m_skin(LabelIds()) {
+CDvsCfgServer::CDvsCfgServer() : CConsolePage(kServerTemplate), m_skin(LabelIds()) {
     OnClicked(id::kUsePppoe, [this] { SetPppoeFieldsEnabled(m_usePppoeCheck.GetCheck()); });
     OnClicked(id::kUseDdns, [this] { SetDdnsFieldsEnabled(m_useDdnsCheck.GetCheck()); });
     OnClicked(id::kAnonymity, [this] { UpdateData(true); });
@@ -86,8 +99,8 @@ bool CDvsCfgServer::OnEraseBkgnd(platform::Canvas& canvas) {
 }
 
 void CDvsCfgServer::PlaceControls() {
-    for (const ControlEntry& control : kControls)
-        ui::PlaceDlgItem(m_hWnd, control.id, control.key, kSection,
+    for (const PlacedControl& control : kControls)
+        ui::PlaceDlgItem(m_hWnd, control.id, PlacementKey(control), kSection,
                          ui::g_ResourcePaths.controlPosFile);
 }
 
@@ -95,18 +108,20 @@ void CDvsCfgServer::PlaceControls() {
 // and take their captions.
 void CDvsCfgServer::ApplyLabels() {
     const ui::ResourcePaths& paths = ui::g_ResourcePaths;
-    for (const ControlEntry& control : kControls)
+    for (const PlacedControl& control : kControls)
         if (control.labelId != 0)
-            ui::PlaceDlgItem(m_hWnd, control.labelId, control.labelKey, kSection,
+            ui::PlaceDlgItem(m_hWnd, control.labelId, KeyOf(control.labelId), kSection,
                              paths.controlPosFile);
     m_alignLabels = ui::LabelsAligned(kSection, paths.controlPosFile);
-    for (const ControlEntry& control : kControls) {
+    for (const PlacedControl& control : kControls) {
         if (control.labelId == 0) continue;
         platform::WindowHandle label = GetDlgItem(control.labelId);
         if (m_alignLabels)
-            ui::AlignLabelLeft(label, control.key, kSection, paths.controlPosFile, ui::kLabelGap);
-        System().SetText(label, ui::ReadIniText(paths.staticButtonTextFile, kSection,
-                                                control.captionKey, "", ui::kCaptionCapacity));
+            ui::AlignLabelLeft(label, PlacementKey(control), kSection, paths.controlPosFile,
+                               ui::kLabelGap);
+        System().SetText(
+            label, ui::ReadIniText(paths.staticButtonTextFile, kSection, CaptionOf(control.labelId),
+                                   "", ui::kCaptionCapacity));
     }
 }
 

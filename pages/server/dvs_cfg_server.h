@@ -16,8 +16,6 @@
 
 namespace vela::pages {
 
-constexpr int kServerPageTemplateId = 6012;
-
 class CDvsCfgServer : public CConsolePage {
   public:
     CDvsCfgServer();

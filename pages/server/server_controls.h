@@ -1,9 +1,11 @@
-// The server page's controls: ids, and the keys that place and caption each one. Section
-// "DvsCfgServer" of the ControlPos file places them, the same section of the StaticButtonText
-// file gives the label captions and the fixed list entries.
+// The server page's control ids and its placement order. Section "DvsCfgServer" of the
+// ControlPos file places the controls, the same section of the StaticButtonText file gives the
+// label captions and the fixed list entries; the keys of both are in the template's rows.
 #pragma once
 
 #include <iterator>
+
+#include "resources/dialog_template.h"
 
 namespace vela::pages::server {
 
@@ -44,47 +46,81 @@ constexpr int kDdnsUser = 4037;
 constexpr int kDdnsPassword = 4038;
 }  // namespace id
 
-struct ControlEntry {
-    const char* key;  // ControlPos key of the control
+namespace label {  // the label to the left of each control
+constexpr int kHostName = 6016;
+constexpr int kAddress = 6017;
+constexpr int kTcpPort = 4041;
+constexpr int kMask = 4042;
+constexpr int kGateway = 4043;
+constexpr int kSoftwareVersion = 6033;
+constexpr int kBuildDate = 4046;
+constexpr int kSerial = 4047;
+constexpr int kUsePppoe = 6022;
+constexpr int kPppoeAddress = 6025;
+constexpr int kPppoePort = 4048;
+constexpr int kPppoeUser = 4049;
+constexpr int kPppoePassword = 6024;
+constexpr int kAnonymity = 4063;
+constexpr int kUser = 6027;
+constexpr int kPassword = 6028;
+constexpr int kHttpPort = 6042;
+constexpr int kMac = 4061;
+constexpr int kDeviceName = 4060;
+constexpr int kVideoFormat = 4059;
+constexpr int kDiskFull = 4058;
+constexpr int kLanguage = 4056;
+constexpr int kUseDdns = 4062;
+constexpr int kDdnsType = 4055;
+constexpr int kDdnsAddress = 4054;
+constexpr int kDdnsPort = 4053;
+constexpr int kDdnsUser = 4052;
+constexpr int kDdnsPassword = 4051;
+}  // namespace label
+
+// The page's template, built from the rows of server_template.cpp: keys and captions are
+// stated there only.
+constexpr int kServerTemplateId = 6012;
+extern const resources::DialogTemplate kServerTemplate;
+
+struct PlacedControl {
     int id;
-    int labelId;  // 0: a key placed for a control the page does not have, without label
-    const char* labelKey;
-    const char* captionKey;  // StaticButtonText key of the label's text
+    int labelId;           // 0: no label
+    const char* extraKey;  // a key placed for an id the page has no control for, else null
 };
 
-// In placement order.
-constexpr ControlEntry kControls[] = {
-    {"SvrName", id::kHostName, 6016, "StaticTipServerName", "SvrName"},
-    {"SvrIp", id::kAddress, 6017, "StaticTipServerIP", "SvrIP"},
-    {"TcpPort", id::kTcpPort, 4041, "StaticTipServerPort", "TcpPort"},
-    {"Submask", id::kMask, 4042, "StaticTipSubmask", "Submask"},
-    {"Gateway", id::kGateway, 4043, "StaticTipGateway", "Gateway"},
-    {"Dns", id::kDns, 0, "", ""},
-    {"SoftwareVer", id::kSoftwareVersion, 6033, "StaticTipSoftwareVer", "SoftwareVer"},
-    {"HardwareVer", id::kHardwareVersion, 0, "", ""},
-    {"BuildDate", id::kBuildDate, 4046, "StaticTipBuildDate", "BuildDate"},
-    {"Serial", id::kSerial, 4047, "StaticTipSerial", "Serial"},
-    {"UsePPPOE", id::kUsePppoe, 6022, "StaticTipUsePPPOE", "UsePPPOE"},
-    {"PPPOEIP", id::kPppoeAddress, 6025, "StaticTipPPPOEIP", "PPPOEIP"},
-    {"PPPOEPort", id::kPppoePort, 4048, "StaticTipPPPOEPort", "PPPOEPort"},
-    {"PPPOEUserName", id::kPppoeUser, 4049, "StaticTipPPPOEUserName", "PPPOEUserName"},
-    {"PPPOEUserPwd", id::kPppoePassword, 6024, "StaticTipPPPOEUserPwd", "PPPOEUserPwd"},
-    {"Anonymity", id::kAnonymity, 4063, "StaticTipAnonymity", "Anonymity"},
-    {"UserName", id::kUser, 6027, "StaticTipUserName", "UserName"},
-    {"UserPwd", id::kPassword, 6028, "StaticTipUserPwd", "UserPwd"},
-    {"HttpPort", id::kHttpPort, 6042, "StaticTipHttpPort", "HttpPort"},
-    {"Mac", id::kMac, 4061, "StaticTipMac", "Mac"},
-    {"DevName", id::kDeviceName, 4060, "StaticTipDevName", "DevName"},
-    {"VideoFormat", id::kVideoFormat, 4059, "StaticTipVideoFormat", "VideoFormat"},
-    {"DiskFull", id::kDiskFull, 4058, "StaticTipDiskFull", "DiskFull"},
-    {"DateFormat", id::kDateFormat, 0, "", ""},
-    {"Language", id::kLanguage, 4056, "StaticTipLanguage", "Language"},
-    {"UseDDNS", id::kUseDdns, 4062, "StaticTipUseDDNS", "UseDDNS"},
-    {"DDNSType", id::kDdnsType, 4055, "StaticTipDDNSType", "DDNSType"},
-    {"DDNSIP", id::kDdnsAddress, 4054, "StaticTipDDNSIP", "DDNSIP"},
-    {"DDNSPort", id::kDdnsPort, 4053, "StaticTipDDNSPort", "DDNSPort"},
-    {"DDNSUserName", id::kDdnsUser, 4052, "StaticTipDDNSUserName", "DDNSUserName"},
-    {"DDNSUserPwd", id::kDdnsPassword, 4051, "StaticTipDDNSUserPwd", "DDNSUserPwd"},
+// In placement order; each control's and label's key comes from its template row.
+constexpr PlacedControl kControls[] = {
+    {id::kHostName, label::kHostName, nullptr},
+    {id::kAddress, label::kAddress, nullptr},
+    {id::kTcpPort, label::kTcpPort, nullptr},
+    {id::kMask, label::kMask, nullptr},
+    {id::kGateway, label::kGateway, nullptr},
+    {id::kDns, 0, "Dns"},
+    {id::kSoftwareVersion, label::kSoftwareVersion, nullptr},
+    {id::kHardwareVersion, 0, "HardwareVer"},
+    {id::kBuildDate, label::kBuildDate, nullptr},
+    {id::kSerial, label::kSerial, nullptr},
+    {id::kUsePppoe, label::kUsePppoe, nullptr},
+    {id::kPppoeAddress, label::kPppoeAddress, nullptr},
+    {id::kPppoePort, label::kPppoePort, nullptr},
+    {id::kPppoeUser, label::kPppoeUser, nullptr},
+    {id::kPppoePassword, label::kPppoePassword, nullptr},
+    {id::kAnonymity, label::kAnonymity, nullptr},
+    {id::kUser, label::kUser, nullptr},
+    {id::kPassword, label::kPassword, nullptr},
+    {id::kHttpPort, label::kHttpPort, nullptr},
+    {id::kMac, label::kMac, nullptr},
+    {id::kDeviceName, label::kDeviceName, nullptr},
+    {id::kVideoFormat, label::kVideoFormat, nullptr},
+    {id::kDiskFull, label::kDiskFull, nullptr},
+    {id::kDateFormat, 0, "DateFormat"},
+    {id::kLanguage, label::kLanguage, nullptr},
+    {id::kUseDdns, label::kUseDdns, nullptr},
+    {id::kDdnsType, label::kDdnsType, nullptr},
+    {id::kDdnsAddress, label::kDdnsAddress, nullptr},
+    {id::kDdnsPort, label::kDdnsPort, nullptr},
+    {id::kDdnsUser, label::kDdnsUser, nullptr},
+    {id::kDdnsPassword, label::kDdnsPassword, nullptr},
 };
 constexpr size_t kControlCount = std::size(kControls);
 

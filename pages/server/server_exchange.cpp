@@ -4,14 +4,15 @@
 #include <cstdio>
 
 #include "device/dvs_device.h"
+#include "device/record_fields.h"
 #include "pages/server/dvs_cfg_server.h"
 #include "pages/server/server_controls.h"
-#include "pages/server/server_records.h"
 #include "platform/bytes.h"
 
 namespace vela::pages {
 
-using namespace server;  // NOLINT(google-build-using-namespace): the page's own constants
+using namespace server;          // NOLINT(google-build-using-namespace): the page's own constants
+using namespace device::fields;  // NOLINT(google-build-using-namespace): the records it edits
 
 namespace {
 

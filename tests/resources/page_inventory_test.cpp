@@ -18,6 +18,13 @@ using testing::FindByKey;
 using testing::IsDropDownList;
 using testing::IsDropDownWithEdit;
 using testing::IsSkinButton;
+using testing::kAlarmPageId;
+using testing::kChannelPageId;
+using testing::kPresetDialogId;
+using testing::kPtzPageId;
+using testing::kSensorPageId;
+using testing::kServerPageId;
+using testing::kTourDialogId;
 using testing::Template;
 
 struct KindCounts {

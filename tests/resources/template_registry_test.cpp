@@ -1,3 +1,5 @@
+// The templates of the plug-in as a set: each id names one window, each window its own INI
+// section, and the shared look-up knows exactly the shared templates.
 #include <set>
 #include <string>
 
@@ -11,47 +13,31 @@ namespace {
 
 using testing::AllTemplates;
 
-struct Expected {
-    int id;
-    const char* section;
-};
-
-// Every window the plug-in creates, with the INI section that places and captions it.
-constexpr Expected kExpected[] = {
-    {6000, "DvsCfgDlg"},     {6003, ""},
-    {6004, "DvsCfgChannel"}, {6012, "DvsCfgServer"},
-    {6013, "DvsCfgYt"},      {6014, "DvsCfgSensor"},
-    {6015, "DvsCfgAlarm"},   {6016, "PreSetupDlg"},
-    {6017, "TourDlg"},       {9000, "TestDlg"},
-};
-
-TEST(TemplateRegistry, FindsEveryTemplateWithItsSection) {
-    for (const Expected& expected : kExpected) {
-        const DialogTemplate* dialog = FindDialogTemplate(expected.id);
-        ASSERT_NE(dialog, nullptr) << expected.id;
-        EXPECT_EQ(dialog->id, expected.id);
-        EXPECT_STREQ(dialog->section, expected.section) << expected.id;
-    }
-    EXPECT_EQ(DialogTemplateCount(), std::size(kExpected));
-}
-
-TEST(TemplateRegistry, UnknownIdsGiveNull) {
-    // Control ids of the console and neighbours of template ids are not templates.
-    for (int id : {0, -1, 6001, 6018, 4004, 9001}) {
-        EXPECT_EQ(FindDialogTemplate(id), nullptr) << id;
-    }
-}
-
-TEST(TemplateRegistry, ListsTemplatesInIdOrderWithDistinctSections) {
-    int previous = 0;
+TEST(TemplateRegistry, IdsAndSectionsAreDistinctAndEveryControlIdIsUniqueInItsTemplate) {
+    std::set<int> ids;
     std::set<std::string> sections;
     for (const DialogTemplate* dialog : AllTemplates()) {
-        EXPECT_GT(dialog->id, previous);
-        previous = dialog->id;
-        if (dialog->section[0] != '\0') {
+        SCOPED_TRACE(dialog->id);
+        EXPECT_TRUE(ids.insert(dialog->id).second);
+        // Only the play window, which the skin never places, goes without a section.
+        if (dialog->id != kPlayWindowDialogId) {
+            EXPECT_NE(dialog->section[0], '\0');
             EXPECT_TRUE(sections.insert(dialog->section).second) << dialog->section;
         }
+        std::set<int> controlIds;
+        for (size_t i = 0; i < dialog->controlCount; ++i)
+            EXPECT_TRUE(controlIds.insert(dialog->controls[i].id).second) << dialog->controls[i].id;
     }
+    EXPECT_EQ(ids.size(), 10u) << "the console, the play window, five pages, two panels, test";
+}
+
+TEST(TemplateRegistry, TheSharedLookUpFindsOnlyTheSharedTemplates) {
+    for (const DialogTemplate* dialog : AllTemplates()) {
+        const bool shared = dialog->id == kConsoleDialogId || dialog->id == kPlayWindowDialogId ||
+                            dialog->id == kTestDialogId;
+        EXPECT_EQ(FindDialogTemplate(dialog->id), shared ? dialog : nullptr) << dialog->id;
+    }
+    for (int id : {0, -1, 6001, 6018, 4004, 9001}) EXPECT_EQ(FindDialogTemplate(id), nullptr);
     EXPECT_THROW(DialogTemplateAt(DialogTemplateCount()), std::out_of_range);
 }
 

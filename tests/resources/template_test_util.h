@@ -8,18 +8,24 @@
 
 #include "resources/control_styles.h"
 #include "resources/dialog_template.h"
+#include "tests/common/all_templates.h"
 
 namespace vela::resources::testing {
 
-inline std::vector<const DialogTemplate*> AllTemplates() {
-    std::vector<const DialogTemplate*> all;
-    for (size_t i = 0; i < DialogTemplateCount(); ++i) all.push_back(&DialogTemplateAt(i));
-    return all;
-}
+using vela::testing::AllTemplates;
+
+// The page templates' ids, stated here as the independent check of the pages' own.
+constexpr int kChannelPageId = 6004;
+constexpr int kServerPageId = 6012;
+constexpr int kPtzPageId = 6013;
+constexpr int kSensorPageId = 6014;
+constexpr int kAlarmPageId = 6015;
+constexpr int kPresetDialogId = 6016;
+constexpr int kTourDialogId = 6017;
 
 inline const DialogTemplate& Template(int id) {
     static const DialogTemplate kMissing = {0, 0, 0, 0, 0, 0, "", nullptr, 0};
-    const DialogTemplate* dialog = FindDialogTemplate(id);
+    const DialogTemplate* dialog = vela::testing::FindAnyTemplate(id);
     return dialog != nullptr ? *dialog : kMissing;
 }
 

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "pages/server/server_controls.h"
 #include "resources/templates.h"
 #include "tests/skin_data/shipped_skin.h"
 #include "ui/placement.h"
@@ -58,7 +59,7 @@ class ServerPageSkinTest : public ::testing::Test {
 };
 
 TEST_F(ServerPageSkinTest, EveryControlAndLabelHasItsOwnPlaceInsideThePage) {
-    const resources::DialogTemplate& dialog = resources::kServerPageTemplate;
+    const resources::DialogTemplate& dialog = pages::server::kServerTemplate;
     ASSERT_EQ(dialog.controlCount, 56u);
     std::vector<Placed> placed;
     for (size_t i = 0; i < dialog.controlCount; ++i) {
@@ -81,7 +82,7 @@ TEST_F(ServerPageSkinTest, EveryControlAndLabelHasItsOwnPlaceInsideThePage) {
 }
 
 TEST_F(ServerPageSkinTest, DropDownListsOpenTallEnoughForTheirEntries) {
-    const resources::DialogTemplate& dialog = resources::kServerPageTemplate;
+    const resources::DialogTemplate& dialog = pages::server::kServerTemplate;
     for (size_t i = 0; i < dialog.controlCount; ++i) {
         if (dialog.controls[i].kind != resources::ControlKind::ComboBox) continue;
         SCOPED_TRACE(dialog.controls[i].key);
@@ -92,7 +93,7 @@ TEST_F(ServerPageSkinTest, DropDownListsOpenTallEnoughForTheirEntries) {
 }
 
 TEST_F(ServerPageSkinTest, EveryLabelHasACaptionThatFitsIt) {
-    const resources::DialogTemplate& dialog = resources::kServerPageTemplate;
+    const resources::DialogTemplate& dialog = pages::server::kServerTemplate;
     for (size_t i = 0; i < dialog.controlCount; ++i) {
         const resources::ControlTemplate& control = dialog.controls[i];
         if (control.kind != resources::ControlKind::Static) continue;

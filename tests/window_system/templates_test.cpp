@@ -4,6 +4,7 @@
 
 #include "resources/control_styles.h"
 #include "resources/dialog_template.h"
+#include "tests/common/all_templates.h"
 #include "tests/window_system/recording_sink.h"
 
 namespace vela::wstest {
@@ -41,9 +42,9 @@ WindowKind Expected(ControlKind kind) {
 }
 
 TEST(TemplateTest, EveryTemplateBuildsItsControlsInTableOrder) {
-    ASSERT_GT(resources::DialogTemplateCount(), 0u);
-    for (size_t t = 0; t < resources::DialogTemplateCount(); ++t) {
-        const resources::DialogTemplate& tmpl = resources::DialogTemplateAt(t);
+    ASSERT_FALSE(testing::AllTemplates().empty());
+    for (const resources::DialogTemplate* each : testing::AllTemplates()) {
+        const resources::DialogTemplate& tmpl = *each;
         SCOPED_TRACE("template " + std::to_string(tmpl.id));
         RecordingSink sink;
         platform::WindowHandle dialog = Ws().CreateModeless(tmpl, nullptr, &sink);
@@ -73,7 +74,7 @@ TEST(TemplateTest, EveryTemplateBuildsItsControlsInTableOrder) {
 }
 
 TEST(TemplateTest, ChildPageWithoutParentIsTopLevelAndWithParentIsItsChild) {
-    const resources::DialogTemplate* page = resources::FindDialogTemplate(resources::kServerPageId);
+    const resources::DialogTemplate* page = testing::FindAnyTemplate(6012);
     const resources::DialogTemplate* host = resources::FindDialogTemplate(resources::kTestDialogId);
     ASSERT_TRUE(page && host);
     RecordingSink hostSink, pageSink, loneSink;
@@ -96,8 +97,8 @@ TEST(TemplateTest, ChildPageWithoutParentIsTopLevelAndWithParentIsItsChild) {
 // A dialog's client area is its template size in dialog units of the templates' font, with
 // The dialog manager sizes a dialog from its template in the dialog's own base units.
 TEST(TemplateTest, DialogClientSizeIsTheTemplateSizeInTheDialogsOwnUnits) {
-    for (size_t t = 0; t < resources::DialogTemplateCount(); ++t) {
-        const resources::DialogTemplate& tmpl = resources::DialogTemplateAt(t);
+    for (const resources::DialogTemplate* each : testing::AllTemplates()) {
+        const resources::DialogTemplate& tmpl = *each;
         SCOPED_TRACE("template " + std::to_string(tmpl.id) + " " + std::to_string(tmpl.cx) + "x" +
                      std::to_string(tmpl.cy));
         ASSERT_NE(tmpl.style & resources::kDsSetFont, 0u);

@@ -1,0 +1,40 @@
+#include "console/page_table.h"
+
+#include "console/pending_page.h"
+#include "pages/alarm/alarm_templates.h"
+#include "pages/channel/channel_template.h"
+#include "pages/ptz/ptz_templates.h"
+#include "pages/server/dvs_cfg_server.h"
+#include "pages/server/server_controls.h"
+
+namespace vela::console {
+
+namespace {
+
+template <typename Page>
+std::unique_ptr<pages::CConsolePage> Make() {
+    return std::make_unique<Page>();
+}
+
+}  // namespace
+
+const PageRow kPageTable[kPageCount] = {
+    {kServerPage, &pages::server::kServerTemplate, kBtnServer, 6001, "Server", false,
+     Make<pages::CDvsCfgServer>},
+    {kChannelPage, &pages::channel::kChannelTemplate, kBtnChannel, 6002, "Channel", false, nullptr},
+    {kPtzPage, &pages::ptz::kPtzTemplate, kBtnPtz, 6003, "PTZ", false, nullptr},
+    {kSensorPage, &pages::alarm::kSensorTemplate, kBtnSensor, 6005, "Sensor", true, nullptr},
+    {kAlarmPage, &pages::alarm::kAlarmTemplate, kBtnAlarm, 6006, "Alarm", false, nullptr},
+};
+
+const PageRow* FindPageRow(int number) {
+    if (number < kServerPage || number > kPageCount) return nullptr;
+    return &kPageTable[number - 1];
+}
+
+std::unique_ptr<pages::CConsolePage> MakePage(const PageRow& row) {
+    if (row.make) return row.make();
+    return std::make_unique<CPendingPage>(*row.dialog);
+}
+
+}  // namespace vela::console

@@ -1,0 +1,16 @@
+// The PTZ page's controls and those of its two panels (preset, tour), stated once: the
+// templates both window systems build them from. Constant tables, any thread.
+#pragma once
+
+#include "resources/dialog_template.h"
+
+namespace vela::pages::ptz {
+
+constexpr int kPtzTemplateId = 6013;
+constexpr int kPresetDialogTemplateId = 6016;
+constexpr int kTourDialogTemplateId = 6017;
+extern const resources::DialogTemplate kPtzTemplate;
+extern const resources::DialogTemplate kPresetDialogTemplate;
+extern const resources::DialogTemplate kTourDialogTemplate;
+
+}  // namespace vela::pages::ptz
