@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# The whole test run, as CI does it: installs what is missing, builds all builds, runs the
-# native tests plainly and under AddressSanitizer/UBSan, runs the Windows x86_64 tests under
-# wine64 (with Xvfb for windows), and checks the shipping i686 DLL's export and import tables.
+# The whole test run, as CI does it: installs what is missing, checks that every include points
+# down the layers, builds all builds, runs the native tests plainly and under
+# AddressSanitizer/UBSan, runs the Windows x86_64 tests under wine64 (with Xvfb for windows),
+# and checks the shipping i686 DLL's export and import tables.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
@@ -9,6 +10,8 @@ cd "$root"
 
 status=0
 run() { echo "== $*"; "$@" || status=1; }
+
+run scripts/check-layers.sh
 
 scripts/build.sh native
 run ctest --test-dir build/native --output-on-failure -j 2

@@ -1,8 +1,12 @@
 // Files and folders, dynamic libraries, the lock and the clocks.
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <filesystem>
 #include <fstream>
+#include <functional>
+#include <future>
+#include <memory>
 #include <thread>
 #include <vector>
 
@@ -101,13 +105,28 @@ TEST(LockTest, SerialisesThreads) {
     EXPECT_EQ(counter, 80000);
 }
 
-TEST(LockTest, ReentersOnTheSameThread) {
-    Lock lock;
-    lock.Enter();
-    lock.Enter();  // a critical section may be entered again by its owner
-    lock.Leave();
-    lock.Leave();
-    SUCCEED();
+// A lock that does not re-enter would hang the thread: it runs apart, and the test fails when
+// it has not finished in seconds (a bound far above any machine's run, not a measurement).
+bool FinishesWithinSeconds(std::function<void()> work) {
+    auto done = std::make_shared<std::promise<void>>();
+    std::future<void> finished = done->get_future();
+    std::thread([work = std::move(work), done] {
+        work();
+        done->set_value();
+    }).detach();
+    return finished.wait_for(std::chrono::seconds(10)) == std::future_status::ready;
+}
+
+TEST(LockTest, ReentersOnTheSameThreadAndIsFreeAfterAsManyLeaves) {
+    static Lock lock;  // outlives a thread left hanging on it
+    ASSERT_TRUE(FinishesWithinSeconds([] {
+        lock.Enter();
+        lock.Enter();  // a critical section may be entered again by its owner
+        lock.Leave();
+        lock.Leave();
+    })) << "entering a held lock again on its own thread blocked";
+    EXPECT_TRUE(FinishesWithinSeconds([] { LockGuard other(lock); }))
+        << "the lock stayed held after two leaves";
 }
 
 TEST(Clock, TickCountAdvancesAcrossASleepAndNeverGoesBack) {
