@@ -78,7 +78,6 @@ CDvsCfgDlg::CDvsCfgDlg(device::CDvsDevice* device)
       m_AlarmPage(resources::kAlarmPageId),
       m_pDevice(device),
       m_openUrl([](const std::string& url) { platform::OpenUrl(url); }) {
-    g_pDvsCfgDlg = this;
     for (const ButtonSpec& entry : kSetUpOrder) {
         switch (entry.slot) {
             case kBtnServer:
@@ -167,10 +166,14 @@ bool CDvsCfgDlg::OnInitDialog() {
     if (m_pDevice) m_pDevice->TakeSnapshot();
     ShowPage(kNoPage, 0);
     ShowPage(kServerPage, 1);
-    m_nCurrentPage = kServerPage;
 
     m_hBusyCursor = System().LoadAnimatedCursor(paths.languageFolder + kBusyCursorFile);
     if (!m_hBusyCursor) m_hBusyCursor = System().GetStandardCursor(platform::StandardCursor::Wait);
+
+    // Only a whole console reaches the draw callback: its pages exist and one is shown.
+    platform::LockGuard guard(DrawLock());
+    m_nCurrentPage = kServerPage;
+    g_pDvsCfgDlg = this;
     return true;
 }
 

@@ -66,7 +66,8 @@ int CVelaDVSManager::InitServer(const char* address, const char* loginAddress, i
 
 // The dialog templates are compiled into the plug-in, so no resource handle needs switching.
 // A scripted console (the environment names a script or a transcript) answers its own message
-// boxes and file dialogs; the session ends before the console object does.
+// boxes and file dialogs; the session ends before the console object does. The console leaves
+// g_pDvsCfgDlg itself, under the draw lock, when it closes.
 int CVelaDVSManager::ShowConsole() {
     console::CDvsCfgDlg console(m_pDevice.get());
     {
@@ -75,7 +76,6 @@ int CVelaDVSManager::ShowConsole() {
         console.DoModal();
     }
     if (console.SettingsSaved()) SetSaved(1);
-    console::g_pDvsCfgDlg = nullptr;
     return 1;
 }
 
