@@ -16,6 +16,16 @@ if(VELA_SANITIZE)
   add_link_options(-fsanitize=address,undefined)
 endif()
 
+# The player and NetSDK threads reach the plug-in; ThreadSanitizer checks what they share with
+# the UI thread. It cannot be combined with AddressSanitizer.
+if(VELA_TSAN)
+  if(VELA_SANITIZE)
+    message(FATAL_ERROR "VELA_TSAN and VELA_SANITIZE exclude each other")
+  endif()
+  add_compile_options(-fsanitize=thread -fno-omit-frame-pointer)
+  add_link_options(-fsanitize=thread)
+endif()
+
 # vela_library(NAME SOURCES... [LIBS ...]): a static library of one layer. The folder is the
 # include root, so code names headers as "platform/kernel.h", "device/records.h", ...
 function(vela_library name)

@@ -45,7 +45,6 @@ CDvsCfgDlg::CDvsCfgDlg(device::CDvsDevice* device)
     : Dialog(resources::kConsoleDialogId),
       m_pDevice(device),
       m_fnOpenUrl([](const std::string& url) { platform::OpenUrl(url); }) {
-    g_pDvsCfgDlg = this;
     for (const PageRow& row : kPageTable) {
         m_arrPages[row.number - 1] = MakePage(row);
         OnClicked(row.buttonId, [this, &row] {
@@ -114,10 +113,14 @@ bool CDvsCfgDlg::OnInitDialog() {
     if (m_pDevice) m_pDevice->TakeSnapshot();
     ShowPage(kNoPage, 0);
     ShowPage(kServerPage, 1);
-    m_nCurrentPage = kServerPage;
 
     m_hBusyCursor = System().LoadAnimatedCursor(paths.languageFolder + kBusyCursorFile);
     if (!m_hBusyCursor) m_hBusyCursor = System().GetStandardCursor(platform::StandardCursor::Wait);
+
+    // Only a whole console reaches the draw callback: its pages exist and one is shown.
+    platform::LockGuard guard(DrawLock());
+    m_nCurrentPage = kServerPage;
+    g_pDvsCfgDlg = this;
     return true;
 }
 

@@ -4,10 +4,11 @@
 // open the device's web page and exit. UI thread, except DrawCallback.
 //
 // Lifetime: made by the manager for one SetupServer and run modally; the device connection is
-// borrowed and outlives it. While the window exists the console is published as g_pDvsCfgDlg;
-// when it closes (and at the latest when its window goes away) it withdraws itself from the
-// player library's draw callback and from the upgrade relay, both under their locks, before any
-// page window is destroyed.
+// borrowed and outlives it. Once its window has made its pages and shows the Server page, the
+// console is published as g_pDvsCfgDlg under the draw lock; when it closes (and at the latest
+// when its window or the object goes away) it withdraws itself from the player library's draw
+// callback and from the upgrade relay, both under their locks, before any page window is
+// destroyed.
 #pragma once
 
 #include <array>
@@ -113,7 +114,7 @@ class CDvsCfgDlg : public ui::Dialog {
     int m_nChannelCount = 0;
     int m_nAlarmInputCount = 0;
     platform::Rect m_rcDialog;
-    int m_nCurrentPage = kNoPage;  // the draw callback reads it under the draw lock
+    int m_nCurrentPage = kNoPage;  // written under the draw lock, which the callback reads it in
     int32_t m_hLogin = 0;
     std::array<bool, kPageCount> m_arrPageVisited{};
     platform::CursorHandle m_hBusyCursor = nullptr;
@@ -122,8 +123,8 @@ class CDvsCfgDlg : public ui::Dialog {
     UrlOpener m_fnOpenUrl;
 };
 
-// The open console, or null while none is open. UI thread (the draw callback reads it under
-// the console's draw lock).
+// The open console, or null while none is open. Set and cleared only under the console's draw
+// lock, on the UI thread; the draw callback reads it under that lock.
 extern CDvsCfgDlg* g_pDvsCfgDlg;
 
 }  // namespace vela::console

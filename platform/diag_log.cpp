@@ -58,6 +58,11 @@ void CDiagLog::Open(const std::string& logPath, const std::string& settingsPath)
     }
 }
 
+bool CDiagLog::IsOpen() const {
+    LockGuard guard(m_lock);
+    return m_pFile != nullptr;
+}
+
 int CDiagLog::Write(const char* format, ...) {
     LockGuard guard(m_lock);
     if (!m_pFile || m_bToFile == 0) return 0;

@@ -41,7 +41,8 @@ class CDiagLog {
     // Any thread. Appends "HH:MM:SS\t" + message + CR LF; always 0, callers ignore it.
     int Write(const char* format, ...) VELA_PRINTF_FORMAT(2, 3);
 
-    bool IsOpen() const { return m_pFile != nullptr; }
+    // Any thread.
+    bool IsOpen() const;
 
   private:
     void CloseFile();
@@ -50,7 +51,7 @@ class CDiagLog {
     int32_t m_bOverride = 1;
     int32_t m_nWritten = 0;
     std::FILE* m_pFile = nullptr;
-    Lock m_lock;  // serialises the wrap check, formatting and the write
+    mutable Lock m_lock;  // serialises Open, the wrap check, formatting and the write
 };
 
 // Lives for the whole process; UnInit does not close it.

@@ -1,7 +1,10 @@
 // The seven exports. Each is a thin check that the plug-in is initialised, then a forward to
 // the root object's manager; no exception crosses this boundary. Host UI thread, except the
-// two preset readers, which any host thread may call.
+// two preset readers, which any host thread may call and which therefore never touch the root
+// objects: they read the preset folder beside the host, which Init and UnInit do not change.
+#include <atomic>
 #include <new>
+#include <string>
 
 #include "device/server_info_record.h"
 #include "pages/ptz/preset_file.h"
@@ -34,7 +37,11 @@ static_assert(pi::kSize == vela::ptz::preset_info_record::kSize &&
 using vela::plugin::g_pDVSConfig;
 using vela::plugin::g_pDVSManager;
 
-// Runs body when initialised; 0 otherwise or when anything throws.
+// True from the end of a successful Init to the start of UnInit; the only state of the plug-in
+// the preset readers look at. A read that began before UnInit still reads a whole file or none.
+std::atomic<bool> g_bInitialised{false};
+
+// UI thread. Runs body when initialised; 0 otherwise or when anything throws.
 template <typename Body>
 int32_t Forward(Body body) {
     if (!g_pDVSConfig || !g_pDVSManager) return 0;
@@ -45,10 +52,22 @@ int32_t Forward(Body body) {
     }
 }
 
+// Any host thread. Runs read on the preset folder when initialised; 0 otherwise or on a throw.
+template <typename Read>
+int32_t ReadPresets(Read read) {
+    if (!g_bInitialised) return 0;
+    try {
+        return read(vela::ptz::PresetFolderPath(vela::platform::HostFolder()));
+    } catch (...) {
+        return 0;
+    }
+}
+
 }  // namespace
 
 extern "C" {
 
+// Init and UnInit: host UI thread.
 VELA_PLUGIN_EXPORT int32_t VELASETUP_CALL Init(int32_t a, int32_t b, int32_t c) {
     if (g_pDVSConfig) return 1;
     try {
@@ -56,11 +75,13 @@ VELA_PLUGIN_EXPORT int32_t VELASETUP_CALL Init(int32_t a, int32_t b, int32_t c) 
     } catch (...) {
         return 0;
     }
+    g_bInitialised = true;
     return 1;
 }
 
 VELA_PLUGIN_EXPORT int32_t VELASETUP_CALL UnInit() {
     if (!g_pDVSConfig) return 0;
+    g_bInitialised = false;
     delete g_pDVSConfig;
     g_pDVSConfig = nullptr;
     return 1;
@@ -89,16 +110,17 @@ VELA_PLUGIN_EXPORT int32_t VELASETUP_CALL GetServerInfo(char* addressOut, uint8_
 VELA_PLUGIN_EXPORT int32_t VELASETUP_CALL ReadPresetInfo(const char* address, int32_t channel,
                                                          uint8_t* records, int32_t* count,
                                                          int32_t* speed) {
-    return Forward([&](vela::plugin::CVelaDVSManager& manager) {
-        return manager.ReadPresetInfo(address, channel, records, count, speed);
+    return ReadPresets([&](const std::string& folder) {
+        return vela::ptz::ReadPresetInfo(folder, address, channel, records, count, speed);
     });
 }
 
 VELA_PLUGIN_EXPORT int32_t VELASETUP_CALL ReadPresetPlan(const char* address, int32_t channel,
                                                          uint8_t* items, int32_t* count,
                                                          int32_t* homePreset, int32_t* homeTime) {
-    return Forward([&](vela::plugin::CVelaDVSManager& manager) {
-        return manager.ReadPresetPlan(address, channel, items, count, homePreset, homeTime);
+    return ReadPresets([&](const std::string& folder) {
+        return vela::ptz::ReadPresetPlan(folder, address, channel, items, count, homePreset,
+                                         homeTime);
     });
 }
 

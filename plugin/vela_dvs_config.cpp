@@ -15,15 +15,16 @@ CVelaDVSConfig::CVelaDVSConfig(const std::string& hostFolder, int32_t a, int32_t
     // Without any language folder the plug-in still runs, with blank texts.
     ui::SelectLanguageFolder(hostFolder, paths);
     ui::ComposeResourceFiles(paths);
-    new CVelaDVSManager(paths, a, b, c);  // publishes itself as g_pDVSManager
+    g_pDVSManager = new CVelaDVSManager(paths, a, b, c);
     platform::g_DiagLog.Open(platform::JoinPath(paths.hostFolder, kLogFileName),
                              paths.systemSettingsFile);
     ui::g_SkinSettings = ui::ReadSkinSettings(paths.staticButtonTextFile);
 }
 
 CVelaDVSConfig::~CVelaDVSConfig() {
-    delete g_pDVSManager;
-    g_pDVSManager = nullptr;
+    CVelaDVSManager* manager = g_pDVSManager;
+    g_pDVSManager = nullptr;  // withdrawn before it goes
+    delete manager;
     platform::g_DiagLog.Write("~CVelaDVSConfig() end");
 }
 

@@ -32,7 +32,6 @@ CVelaDVSManager* g_pDVSManager = nullptr;
 CVelaDVSManager::CVelaDVSManager(const ui::ResourcePaths& paths, int32_t hostValue1,
                                  int32_t hostValue2, int32_t hostValue3)
     : m_HostValue1(hostValue1), m_HostValue2(hostValue2), m_HostValue3(hostValue3) {
-    g_pDVSManager = this;
     device::NetSdk& sdk = device::ProcessNetSdk();
     std::string clientInit = ui::ReadIniText(paths.controlPosFile, kRunControlSection,
                                              kClientInitKey, "", ui::kCaptionCapacity);
@@ -41,14 +40,13 @@ CVelaDVSManager::CVelaDVSManager(const ui::ResourcePaths& paths, int32_t hostVal
     sdk.SetMessageCallback(OnMessage, user);
     sdk.SetConnectTime(kConnectWaitMs, kConnectTries);
 
-    m_strPresetFolder = paths.hostFolder + platform::PathSeparator() + ptz::kPresetFolderName;
+    m_strPresetFolder = ptz::PresetFolderPath(paths.hostFolder);
     platform::CreateFolder(m_strPresetFolder);
 }
 
 CVelaDVSManager::~CVelaDVSManager() {
     m_pDevice.reset();
     device::ProcessNetSdk().Cleanup();
-    if (g_pDVSManager == this) g_pDVSManager = nullptr;
 }
 
 int CVelaDVSManager::InitServer(const char* address, const char* loginAddress, int port,
@@ -68,7 +66,8 @@ int CVelaDVSManager::InitServer(const char* address, const char* loginAddress, i
 
 // The dialog templates are compiled into the plug-in, so no resource handle needs switching.
 // A scripted console (the environment names a script or a transcript) answers its own message
-// boxes and file dialogs; the session ends before the console object does.
+// boxes and file dialogs; the session ends before the console object does. The console leaves
+// g_pDvsCfgDlg itself, under the draw lock, when it closes.
 int CVelaDVSManager::ShowConsole() {
     console::CDvsCfgDlg console(m_pDevice.get());
     {
@@ -77,24 +76,12 @@ int CVelaDVSManager::ShowConsole() {
         console.DoModal();
     }
     if (console.SettingsSaved()) SetSaved(1);
-    console::g_pDvsCfgDlg = nullptr;
     return 1;
 }
 
 int CVelaDVSManager::GetServerInfo(char* addressOut, uint8_t* info) const {
     if (!m_pDevice || !addressOut || !info) return 0;
     return m_pDevice->GetServerInfo(addressOut, info);
-}
-
-int CVelaDVSManager::ReadPresetInfo(const char* address, int32_t channel, uint8_t* records,
-                                    int32_t* count, int32_t* speed) const {
-    return ptz::ReadPresetInfo(m_strPresetFolder, address, channel, records, count, speed);
-}
-
-int CVelaDVSManager::ReadPresetPlan(const char* address, int32_t channel, uint8_t* items,
-                                    int32_t* count, int32_t* homePreset, int32_t* homeTime) const {
-    return ptz::ReadPresetPlan(m_strPresetFolder, address, channel, items, count, homePreset,
-                               homeTime);
 }
 
 int CVelaDVSManager::SetMotionAlarmState(int32_t channel, int32_t, int32_t state) {

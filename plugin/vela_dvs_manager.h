@@ -1,5 +1,6 @@
 // The process-wide device manager: NetSDK start-up and shut-down, the device connection of
-// the last SetupServer, the settings-saved flag and the preset folder. UI thread only.
+// the last SetupServer, the settings-saved flag and the preset folder. UI thread only; the
+// host's preset readers use the preset folder without it (plugin/exports.cpp).
 #pragma once
 
 #include <cstdint>
@@ -17,8 +18,8 @@ constexpr int32_t kConnectTries = 1;
 class CVelaDVSManager {
   public:
     // Starts NetSDK (ordinal 1 only when the ControlPos file's [DvsRunControl]
-    // "Excu_CLIENT_Init" is not 0, then 8, then 4) and creates the preset folder. Publishes
-    // itself as g_pDVSManager. The three host values are kept and never read.
+    // "Excu_CLIENT_Init" is not 0, then 8, then 4) and creates the preset folder. The three
+    // host values are kept and never read.
     CVelaDVSManager(const ui::ResourcePaths& paths, int32_t hostValue1, int32_t hostValue2,
                     int32_t hostValue3);
     // Ends the device connection (logout), then shuts NetSDK down (ordinal 2, always).
@@ -34,10 +35,6 @@ class CVelaDVSManager {
     void SetSaved(int32_t saved) { m_bSaved = saved; }
     int32_t Saved() const { return m_bSaved; }
     int GetServerInfo(char* addressOut, uint8_t* info) const;
-    int ReadPresetInfo(const char* address, int32_t channel, uint8_t* records, int32_t* count,
-                       int32_t* speed) const;
-    int ReadPresetPlan(const char* address, int32_t channel, uint8_t* items, int32_t* count,
-                       int32_t* homePreset, int32_t* homeTime) const;
     int SetMotionAlarmState(int32_t channel, int32_t reserved, int32_t state);
 
     const std::string& PresetFolder() const { return m_strPresetFolder; }
@@ -53,7 +50,8 @@ class CVelaDVSManager {
     std::string m_strAddress;
 };
 
-// The one manager while the plug-in is initialised, else null.
+// The one manager while the plug-in is initialised, else null. The root object publishes it
+// once it is built and withdraws it before destroying it.
 extern CVelaDVSManager* g_pDVSManager;
 
 }  // namespace vela::plugin

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs what a fresh Debian machine lacks for every build, and says which build needs what:
-#   native and ASan/UBSan builds: g++, cmake, ninja-build
+#   native and sanitizer builds:  g++, cmake, ninja-build
 #   tests and benchmarks:          libgtest-dev, libgmock-dev, googletest, libbenchmark-dev
 #   Windows DLLs (i686, x86_64):   mingw-w64 with the posix-thread compilers, binutils-mingw-w64
 #   Windows tests under wine64:    wine64; fonts-liberation, the faces wine maps the dialogs'

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The whole test run, as CI does it: installs what is missing, checks that every include points
-# down the layers, builds all builds, runs the native tests plainly and under
-# AddressSanitizer/UBSan, runs the Windows x86_64 tests under wine64 (with Xvfb for windows),
+# down the layers, builds all builds, runs the native tests plainly, under AddressSanitizer/UBSan
+# and under ThreadSanitizer, runs the Windows x86_64 tests under wine64 (with Xvfb for windows),
 # and checks the shipping i686 DLL's export and import tables.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -19,6 +19,10 @@ run ctest --test-dir build/native --output-on-failure -j 2
 scripts/build.sh asan
 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
   run ctest --test-dir build/asan --output-on-failure -j 2
+
+# A race report makes the test program exit non-zero (TSan's exit code 66).
+scripts/build.sh tsan
+run ctest --test-dir build/tsan --output-on-failure -j 2
 
 scripts/build.sh win64
 if [ -z "${DISPLAY:-}" ]; then

@@ -30,6 +30,10 @@ void CopyPresetInfo(const uint8_t* preset, uint8_t* info) {
 
 }  // namespace
 
+std::string PresetFolderPath(const std::string& hostFolder) {
+    return hostFolder + platform::PathSeparator() + kPresetFolderName;
+}
+
 std::string PresetFilePath(const std::string& presetFolder, const std::string& address) {
     return presetFolder + platform::PathSeparator() + address + kPresetFileExtension;
 }

@@ -106,6 +106,9 @@ constexpr size_t kMinute = 3;
 // The speed reported to the host is never below this (a stored 0 means "never stored").
 constexpr int32_t kMinimumReportedSpeed = 128;
 
+// hostFolder + separator + "DVSYTFILE": the same folder for the page and the host's readers.
+std::string PresetFolderPath(const std::string& hostFolder);
+
 // presetFolder + separator + address + ".dat"; the address text is used unchanged.
 std::string PresetFilePath(const std::string& presetFolder, const std::string& address);
 

@@ -91,12 +91,18 @@ class ConsoleTest : public ::testing::Test {
         const std::string scriptPath = folder.Write("script.txt", script);
         const std::string transcript = folder.Child("transcript.txt");
         console = std::make_unique<CDvsCfgDlg>(device.get());
+        EXPECT_EQ(g_pDvsCfgDlg, nullptr) << "published only once its window and pages exist";
         {
             ui::ScriptSession session(scriptPath, transcript);
             AddConsoleCommands(session, *console);
             session.AddCommand("finish-upgrade", [this](ui::ScriptSession&, const std::string&) {
                 sdk.ReportFromThread(5, 9);  // progress only
                 sdk.ReportFromThread(9, 9);
+                return std::string();
+            });
+            session.AddCommand("note-published", [this](ui::ScriptSession&, const std::string&) {
+                published = g_pDvsCfgDlg;
+                publishedPage = published ? published->CurrentPage() : kNoPage;
                 return std::string();
             });
             console->DoModal();
@@ -111,6 +117,8 @@ class ConsoleTest : public ::testing::Test {
     UpgradingNetSdk sdk;
     std::unique_ptr<device::CDvsDevice> device;
     std::unique_ptr<CDvsCfgDlg> console;
+    CDvsCfgDlg* published = nullptr;  // g_pDvsCfgDlg at the script's note-published
+    int publishedPage = kNoPage;
 };
 
 TEST_F(ConsoleTest, TypedWebPortIsStoredAsRecord20AndOpensInTheBrowser) {
@@ -152,6 +160,14 @@ TEST_F(ConsoleTest, PageButtonsSwitchStoreOnLeavingAndIgnoreTheShownPage) {
     Run("page Sensor\nbutton Exit\n");
     EXPECT_EQ(console->CurrentPage(), kSensorPage);
     EXPECT_EQ(sdk.CallsOf(device::kOrdLogout).size(), 1u) << "Exit logs out";
+}
+
+TEST_F(ConsoleTest, TheOpenConsoleIsPublishedWithItsShownPage) {
+    Connect();
+    Run("note-published\npage Alarm\n");
+    EXPECT_EQ(published, console.get());
+    EXPECT_EQ(publishedPage, kServerPage);
+    EXPECT_EQ(console->CurrentPage(), kAlarmPage);
 }
 
 TEST_F(ConsoleTest, ARefusedStoreIsSentAgainByTheNextSave) {
