@@ -106,7 +106,14 @@ constexpr size_t kMinute = 3;
 // The speed reported to the host is never below this (a stored 0 means "never stored").
 constexpr int32_t kMinimumReportedSpeed = 128;
 
-// presetFolder + separator + address + ".dat"; the address text is used unchanged.
+// True when the address text can name a file inside the preset folder: no path separator,
+// drive colon or control character, and not a Windows device name (CON, NUL, COM1, ...),
+// which would open the device instead of a file. Every other text is kept as it is, so the
+// files of existing devices keep their names.
+bool IsPresetFileAddress(const std::string& address);
+
+// presetFolder + separator + address + ".dat"; the address text is used unchanged. Empty when
+// the address is refused by IsPresetFileAddress.
 std::string PresetFilePath(const std::string& presetFolder, const std::string& address);
 
 // Reads the file into image (resized to the image size and zeroed first); a shorter file
