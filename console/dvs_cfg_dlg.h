@@ -34,6 +34,7 @@ namespace vela::console {
 // Texts and the firmware filter of the maintenance actions.
 constexpr char kUpgradeFilter[] = "(digicap)|digicap|(*.dav)|*.dav|(*.hex)|*.hex|(*.bin)|*.bin||";
 constexpr char kUpgradeInitialName[] = "digicap";
+constexpr intptr_t kNoUpgrade = -1;      // names no upgrade handle
 constexpr size_t kMaxFirmwarePath = 99;  // characters; a longer chosen path is refused
 constexpr char kPathTooLongText[] = "File Path too long ";
 
@@ -106,6 +107,7 @@ class CDvsCfgDlg : public ui::Dialog {
     void ShowResult(const char* section, const char* key, const char* fallback = "");
     std::string Text(const char* section, const char* key, const char* fallback = "") const;
     void SwitchToServerPage();
+    void StopWatchingUpgrade();
 
     std::array<ui::CSkinButton, kButtonCount> m_arrButtons;
     std::array<std::unique_ptr<pages::CConsolePage>, kPageCount> m_arrPages;  // by number - 1
@@ -118,8 +120,10 @@ class CDvsCfgDlg : public ui::Dialog {
     int32_t m_hLogin = 0;
     std::array<bool, kPageCount> m_arrPageVisited{};
     platform::CursorHandle m_hBusyCursor = nullptr;
-    bool m_bSaved = false;          // a Save ran; the manager's saved flag
-    uintptr_t m_nUpgradeToken = 0;  // this console's name in the upgrade relay
+    bool m_bSaved = false;                      // a Save ran; the manager's saved flag
+    uintptr_t m_nUpgradeToken = 0;              // this console's name in the upgrade relay
+    intptr_t m_nWatchedUpgrade = kNoUpgrade;    // the running upgrade the console waits for
+    intptr_t m_nAbandonedUpgrade = kNoUpgrade;  // the last upgrade reported as stalled
     UrlOpener m_fnOpenUrl;
 };
 

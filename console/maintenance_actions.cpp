@@ -125,15 +125,40 @@ void CDvsCfgDlg::OnUpgrade() {
     }
     const bool done = sdk.GetUpgradeState(upgrade) == kUpgradeDone;
     EndBusy();
-    // Still running: the progress callback reports the end.
-    if (done) ShowResult(kStateSection, "UpdateSucc");
+    if (done) {
+        ShowResult(kStateSection, "UpdateSucc");
+        return;
+    }
+    // Still running: the progress callback reports the end, the watch a stall.
+    m_nWatchedUpgrade = upgrade;
+    if (upgrade == m_nAbandonedUpgrade) m_nAbandonedUpgrade = kNoUpgrade;  // a reused handle
+    WatchUpgrade(m_nUpgradeToken, upgrade);
 }
 
-bool CDvsCfgDlg::OnUserMessage(int message, intptr_t /*wparam*/, intptr_t /*lparam*/) {
-    if (message != kUpgradeFinishedMessage) return false;
-    EndBusy();
-    ShowResult(kStateSection, "UpdateSucc");
-    return true;
+bool CDvsCfgDlg::OnUserMessage(int message, intptr_t wparam, intptr_t /*lparam*/) {
+    if (message == kUpgradeFinishedMessage) {
+        // The end of an upgrade given up as stalled comes too late to be believed.
+        if (wparam == m_nAbandonedUpgrade) return true;
+        if (wparam == m_nWatchedUpgrade) StopWatchingUpgrade();
+        EndBusy();
+        ShowResult(kStateSection, "UpdateSucc");
+        return true;
+    }
+    if (message == kUpgradeStalledMessage) {
+        if (wparam != m_nWatchedUpgrade) return true;  // it ended while the message was queued
+        StopWatchingUpgrade();
+        m_nAbandonedUpgrade = wparam;
+        g_DiagLog.Write("Upgrade stalled: no progress for %u ms", UpgradeStallTimeout());
+        EndBusy();
+        ShowResult(kStateSection, "UpdateFail");
+        return true;
+    }
+    return false;
+}
+
+void CDvsCfgDlg::StopWatchingUpgrade() {
+    EndUpgradeWatch(m_nUpgradeToken);
+    m_nWatchedUpgrade = kNoUpgrade;
 }
 
 void CDvsCfgDlg::OnTimeAdjust() {

@@ -3,13 +3,14 @@
 # its built-in default device on a free loopback port and a fresh state folder, and opens the
 # plug-in's console on it through vela-host with a console script, as a person would use it:
 # the Server page, a new web port, Save, then the device's web page. The snapshots of the
-# console (BMP, and PNG where ImageMagick's convert exists), the Server page's controls before
-# and after, and the transcript of the messages and URLs stay in demo-output/. Then the device's
-# status page, and dvrsim is stopped.
+# console (BMP, and PNG where ImageMagick's convert makes them), the Server page's controls
+# before and after, and the transcript of the messages and URLs stay in demo-output/. Then the
+# device's status page, and dvrsim is stopped.
 #   scripts/demo.sh            (VELA_DEMO_OUTPUT and VELA_NATIVE_BUILD choose other folders)
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
-"$root/scripts/setup.sh"
+# The demonstration runs the Linux build only: no Windows compilers, wine or X server.
+"$root/scripts/setup.sh" native
 
 build="${VELA_NATIVE_BUILD:-$root/build/native}"
 out="${VELA_DEMO_OUTPUT:-$root/demo-output}"
@@ -75,9 +76,15 @@ VELA_CONSOLE_SCRIPT="$out/console.script" VELA_CONSOLE_TRANSCRIPT="$out/transcri
   --password "" || status=$?
 echo "(vela-host exit code $status; SetupServer answers 1 once a Save ran)"
 
+# The PNGs are a convenience: a convert that fails (or is not ImageMagick's) leaves the BMPs.
 if command -v convert >/dev/null; then
   for bmp in "$out"/console-*.bmp; do
-    [ -e "$bmp" ] && convert "$bmp" -alpha off "${bmp%.bmp}.png"
+    [ -e "$bmp" ] || continue
+    png="${bmp%.bmp}.png"
+    if ! convert "$bmp" -alpha off "$png" >/dev/null 2>&1; then
+      rm -f "$png"
+      echo "demo: convert could not make $(basename "$png"); $(basename "$bmp") is kept"
+    fi
   done
 fi
 

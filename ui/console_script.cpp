@@ -1,10 +1,12 @@
 #include "ui/console_script.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
 
 #include "platform/diag_log.h"
+#include "platform/kernel.h"
 #include "platform/shell.h"
 #include "ui/control_dump.h"
 
@@ -16,6 +18,9 @@ using platform::WindowHandle;
 using platform::WindowKind;
 
 namespace {
+
+constexpr int kMaxWaitMs = 600000;     // "wait": ten minutes at most
+constexpr uint32_t kWaitSliceMs = 10;  // how often a waiting script takes posted messages
 
 platform::WindowSystem& System() {
     return platform::TheWindowSystem();
@@ -132,7 +137,8 @@ ScriptSession::ScriptSession(const std::string& scriptPath, const std::string& t
             m_lines.push_back({number, text});
         }
     }
-    if (!m_transcriptPath.empty()) std::ofstream(m_transcriptPath, std::ios::binary | std::ios::trunc);
+    if (!m_transcriptPath.empty())
+        std::ofstream(m_transcriptPath, std::ios::binary | std::ios::trunc);
     AddGenericCommands();
     SetDialogAnswers(this);
     platform::SetUrlObserver([this](const std::string& url) { Transcript({"url", url}); });
@@ -360,6 +366,18 @@ void ScriptSession::AddGenericCommands() {
         for (const NamedControl& c : ListNamedControls(s.ScopeDialogs()))
             out << DumpLine(c) << '\n';
         return out ? std::string() : "cannot write " + args;
+    });
+    // Time passes as for a person who waits: what other threads post arrives meanwhile.
+    AddCommand("wait", [](ScriptSession&, const std::string& args) {
+        int ms = 0;
+        if (!ParseInt(args, ms) || ms < 0 || ms > kMaxWaitMs) return std::string("wait MS");
+        const uint32_t start = platform::TickCount();
+        for (uint32_t passed = 0; passed < static_cast<uint32_t>(ms);
+             passed = platform::TickCount() - start) {
+            platform::SleepMs(std::min<uint32_t>(kWaitSliceMs, static_cast<uint32_t>(ms) - passed));
+            System().PumpMessages();
+        }
+        return std::string();
     });
     AddCommand("expect", [control](ScriptSession& s, const std::string& args) {
         const auto [key, text] = SplitWord(args);

@@ -1,5 +1,6 @@
 #include "pages/ptz/preset_file.h"
 
+#include <cctype>
 #include <cstdio>
 #include <cstring>
 
@@ -28,18 +29,52 @@ void CopyPresetInfo(const uint8_t* preset, uint8_t* info) {
     std::memcpy(info + pi::kTourSlots, preset + pr::kTourSlots, kTourGroupCount * tour_slot::kSize);
 }
 
+// Windows opens these names as devices, whatever the folder and the extension.
+constexpr const char* kDeviceNames[] = {"CON", "PRN", "AUX", "NUL", "CONIN$", "CONOUT$"};
+constexpr const char* kNumberedDeviceNames[] = {"COM", "LPT"};  // followed by 1 to 9
+
+// Windows takes a device's name from the text before the first dot, without trailing spaces.
+bool IsDeviceName(const std::string& address) {
+    std::string stem = address.substr(0, address.find('.'));
+    stem.erase(stem.find_last_not_of(' ') + 1);
+    for (char& c : stem) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    for (const char* name : kDeviceNames) {
+        if (stem == name) return true;
+    }
+    for (const char* prefix : kNumberedDeviceNames) {
+        if (stem.size() == 4 && stem.compare(0, 3, prefix) == 0 && stem[3] >= '1' &&
+            stem[3] <= '9') {
+            return true;
+        }
+    }
+    return false;
+}
+
+bool IsUnsafeCharacter(unsigned char c) {
+    return c < 0x20 || c == 0x7F || c == '/' || c == '\\' || c == ':';
+}
+
 }  // namespace
 
 std::string PresetFolderPath(const std::string& hostFolder) {
     return hostFolder + platform::PathSeparator() + kPresetFolderName;
 }
 
+bool IsPresetFileAddress(const std::string& address) {
+    for (char c : address) {
+        if (IsUnsafeCharacter(static_cast<unsigned char>(c))) return false;
+    }
+    return !IsDeviceName(address);
+}
+
 std::string PresetFilePath(const std::string& presetFolder, const std::string& address) {
+    if (!IsPresetFileAddress(address)) return {};
     return presetFolder + platform::PathSeparator() + address + kPresetFileExtension;
 }
 
 bool ReadPresetImage(const std::string& path, std::vector<uint8_t>& image) {
     image.assign(preset_image::kSize, 0);
+    if (path.empty()) return false;
     std::FILE* file = std::fopen(path.c_str(), "rb");
     if (!file) return false;
     uint8_t header[kFileHeaderSize] = {};

@@ -109,7 +109,15 @@ constexpr int32_t kMinimumReportedSpeed = 128;
 // hostFolder + separator + "DVSYTFILE": the same folder for the page and the host's readers.
 std::string PresetFolderPath(const std::string& hostFolder);
 
-// presetFolder + separator + address + ".dat"; the address text is used unchanged.
+
+// True when the address text can name a file inside the preset folder: no path separator,
+// drive colon or control character, and not a Windows device name (CON, NUL, COM1, ...),
+// which would open the device instead of a file. Every other text is kept as it is, so the
+// files of existing devices keep their names.
+bool IsPresetFileAddress(const std::string& address);
+
+// presetFolder + separator + address + ".dat"; the address text is used unchanged. Empty when
+// the address is refused by IsPresetFileAddress.
 std::string PresetFilePath(const std::string& presetFolder, const std::string& address);
 
 // Reads the file into image (resized to the image size and zeroed first); a shorter file

@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <cstring>
 
+#include "platform/posix/ini_encoding.h"
+
 namespace vela::platform::ini {
 
 namespace {
@@ -58,9 +60,10 @@ Document Document::Parse(const char* data, size_t size) {
     document.sectionIndex_.emplace(std::string(), 0);
     Section* section = &document.sections_.back();
 
-    const char* end = data + size;
-    const char* line = data;
-    if (size >= 3 && std::memcmp(data, "\xEF\xBB\xBF", 3) == 0) line += 3;  // UTF-8 mark
+    std::string decoded;
+    std::string_view text = FileText(data, size, &decoded);
+    const char* line = text.data();
+    const char* end = line + text.size();
     while (line < end) {
         const char* next = LineEnd(line, end);
         const char* begin = line;

@@ -12,7 +12,8 @@ namespace vela::platform::ini {
 
 class Document {
   public:
-    // Any bytes are accepted; lines that are neither section headers nor keys are ignored.
+    // Any bytes are accepted, in the encodings of FileText; lines that are neither section
+    // headers nor keys are ignored.
     static Document Parse(const char* data, size_t size);
 
     // The raw value (before quote removal) of the first matching key of the first matching

@@ -105,6 +105,18 @@ class ConsoleTest : public ::testing::Test {
                 publishedPage = published ? published->CurrentPage() : kNoPage;
                 return std::string();
             });
+            // "progress N MS": N progress reports from the library's thread, MS apart, each
+            // followed by the posted messages as a waiting script takes them.
+            session.AddCommand("progress", [this](ui::ScriptSession& s, const std::string& args) {
+                int reports = 0, gapMs = 0;
+                std::istringstream(args) >> reports >> gapMs;
+                for (int i = 0; i < reports; ++i) {
+                    sdk.ReportFromThread(i + 1, 1000);
+                    platform::SleepMs(static_cast<uint32_t>(gapMs));
+                    platform::TheWindowSystem().PumpMessages();
+                }
+                return std::string();
+            });
             console->DoModal();
         }
         EXPECT_EQ(g_pDvsCfgDlg, nullptr) << "the closed console withdrew itself";
@@ -224,6 +236,59 @@ TEST_F(ConsoleTest, UpgradeChecksThePathLengthAndReportsTheEndFromTheLibraryThre
     transcript = Run("file " + path99 + "\nbutton Upgrade\n");
     EXPECT_NE(transcript.find("message\t\tUpgrade failed\tok\tok\n"), std::string::npos)
         << transcript;
+}
+
+// The library may never report an upgrade's end; the console gives up after the stall
+// time-out without progress, reports a failure and stays usable.
+class ConsoleStallTest : public ConsoleTest {
+  protected:
+    void SetUp() override {
+        ConsoleTest::SetUp();
+        Connect();
+    }
+    void TearDown() override {
+        SetUpgradeStallTimeout(kUpgradeStallTimeoutMs);
+        ConsoleTest::TearDown();
+    }
+    const std::string firmware = "/" + std::string(20, 'f');
+    const std::string failed = "message\t\tUpgrade failed\tok\tok\n";
+    const std::string upgraded = "message\t\tUpgraded\tok\tok\n";
+};
+
+TEST_F(ConsoleStallTest, UpgradeWithoutProgressFailsAfterTheTimeOutAndItsLateEndIsIgnored) {
+    SetUpgradeStallTimeout(50);
+    const std::string transcript = Run("file " + firmware +
+                                       "\nbutton Upgrade\nwait 1000\nfinish-upgrade\n"
+                                       "set HttpPort 8080\nexpect HttpPort 8080\n");
+    EXPECT_NE(transcript.find(failed), std::string::npos) << transcript;
+    EXPECT_EQ(transcript.find(failed), transcript.rfind(failed)) << "reported once";
+    EXPECT_EQ(transcript.find("Upgraded"), std::string::npos) << transcript;
+    EXPECT_EQ(transcript.find("error"), std::string::npos) << "the console stays usable";
+}
+
+TEST_F(ConsoleStallTest, ProgressRestartsTheTimeOut) {
+    SetUpgradeStallTimeout(1000);
+    // Two and a half time-outs pass, but never one without progress.
+    const std::string transcript =
+        Run("file " + firmware + "\nbutton Upgrade\nprogress 25 100\nfinish-upgrade\n");
+    EXPECT_EQ(transcript.find("failed"), std::string::npos) << transcript;
+    EXPECT_NE(transcript.find(upgraded), std::string::npos) << transcript;
+}
+
+TEST_F(ConsoleStallTest, AnUpgradeThatEndsIsNotReportedAsStalled) {
+    SetUpgradeStallTimeout(50);
+    const std::string transcript =
+        Run("file " + firmware + "\nbutton Upgrade\nfinish-upgrade\nwait 500\n");
+    EXPECT_NE(transcript.find(upgraded), std::string::npos) << transcript;
+    EXPECT_EQ(transcript.find("failed"), std::string::npos) << transcript;
+}
+
+TEST_F(ConsoleStallTest, TheNextUpgradeIsBelievedAlthoughItsHandleComesAgain) {
+    SetUpgradeStallTimeout(50);
+    const std::string transcript = Run("file " + firmware + "\nbutton Upgrade\nwait 1000\nfile " +
+                                       firmware + "\nbutton Upgrade\nfinish-upgrade\n");
+    ASSERT_NE(transcript.find(failed), std::string::npos) << transcript;
+    EXPECT_GT(transcript.find(upgraded), transcript.find(failed)) << transcript;
 }
 
 TEST_F(ConsoleTest, ConfirmationsUseTheirBuiltInTextsAndCancelDoesNothing) {

@@ -39,7 +39,7 @@ TEST(DvrsimOptions, DefaultsOptionsAndRefusals) {
 
     // Each kind of value: number, text, record set, flag.
     ASSERT_TRUE(Parse({"--channels", "16", "--password", "pw", "--refuse-store", "20",
-                       "--drop-after", "3", "--silent"},
+                       "--drop-after", "3", "--silent", "--stall-upgrade", "65536"},
                       &options, &error))
         << error;
     EXPECT_EQ(options.device.shape.channels, 16);
@@ -47,6 +47,7 @@ TEST(DvrsimOptions, DefaultsOptionsAndRefusals) {
     EXPECT_EQ(options.device.faults.refuseStore.count(20), 1u);
     EXPECT_EQ(options.device.faults.dropAfter, 3);
     EXPECT_TRUE(options.device.faults.silent);
+    EXPECT_EQ(options.device.faults.stallUpgradeAfter, 65536);
 
     for (auto bad : std::vector<std::vector<const char*>>{
              {"--channels", "33"}, {"--port"}, {"--bogus", "1"}, {"--alarm-out", "x"}}) {

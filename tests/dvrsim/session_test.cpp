@@ -103,6 +103,23 @@ TEST_F(SessionFixture, ControlCommandsSetFaultsThatTheSessionObeys) {
     EXPECT_EQ(Call(wire::kGetConfig, Ints({9, 0, 57}), &reply), wire::ReadResult::kClosed);
 }
 
+TEST_F(SessionFixture, StalledUpgradeTakesItsFirstBytesThenAnswersNothingOfIt) {
+    ASSERT_EQ(Status(wire::kLogin, LoginPayload("pw")), wire::kOk);
+    ASSERT_EQ(Status(wire::kControl, Text("stall-upgrade 100")), wire::kOk);
+    ASSERT_EQ(Status(wire::kUpgradeBegin, Ints({300})), wire::kOk);
+    const std::vector<uint8_t> piece(100, 7);
+    EXPECT_EQ(Status(wire::kUpgradeData, piece), 100);
+
+    wire::Frame reply;
+    EXPECT_EQ(Call(wire::kUpgradeData, piece, &reply, 150), wire::ReadResult::kTimeout);
+    EXPECT_EQ(Call(wire::kUpgradeEnd, {}, &reply, 150), wire::ReadResult::kTimeout);
+    EXPECT_EQ(Status(wire::kGetConfig, Ints({20, 0, 144})), wire::kOk) << "other requests answered";
+
+    ASSERT_EQ(Status(wire::kControl, Text("clear")), wire::kOk);
+    EXPECT_EQ(Status(wire::kUpgradeEnd), wire::kErrNotFirmware)
+        << "the withheld piece was not taken";
+}
+
 TEST_F(SessionFixture, GarbageEndsTheConnectionWithoutHarm) {
     ASSERT_EQ(Status(wire::kLogin, LoginPayload("pw")), wire::kOk);
     const char junk[] = "GET /";

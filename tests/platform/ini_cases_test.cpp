@@ -20,6 +20,42 @@ constexpr std::string_view kNoFile = "<no file>"sv;
 // A value line far longer than any capacity, followed by the key looked up.
 const std::string kLongLineFile = "[s]\nk=" + std::string(520, 'a') + "\nj=x\n";
 
+// Files as an editor saves them in UTF-16: the mark, then each code unit in the byte order.
+std::string Utf16(std::u16string_view text, bool bigEndian = false, bool mark = true) {
+    std::u16string units = mark ? u"\xFEFF" : u"";
+    units += text;
+    std::string bytes;
+    for (char16_t unit : units) {
+        char low = static_cast<char>(unit & 0xFF), high = static_cast<char>(unit >> 8);
+        bytes += bigEndian ? std::string{high, low} : std::string{low, high};
+    }
+    return bytes;
+}
+const std::string kUtf16Le = Utf16(u"[System]\r\nLanguage = \"2052\"\r\nlog=1\r\n");
+const std::string kUtf16Be = Utf16(u"[System]\r\nLanguage = \"2052\"\r\nlog=1\r\n", true);
+const std::string kUtf16NoMark = Utf16(u"[s]\nk=v\n", false, false);
+const std::string kUtf16MarkOnly = Utf16(u"");
+const std::string kUtf16Latin = Utf16(u"[s]\nk=caf\u00E9\n");
+const std::string kUtf16Pair = Utf16(u"[s]\nk=a\U0001F600b\n");
+const std::string kUtf16LoneHigh = Utf16(
+    u"[s]\nk=a\xD83D"
+    u"b\n");
+const std::string kUtf16LoneLow = Utf16(
+    u"[s]\nk=a\xDE00"
+    u"b\n");
+const std::string kUtf16HighAtEnd = Utf16(u"[s]\nk=a\xD83D");
+const std::string kUtf16BeLoneLow = Utf16(
+    u"[s]\nk=a\xDE00"
+    u"b\n",
+    true);
+const std::string kUtf16OddEnd = Utf16(u"[s]\nk=vw") + "x";
+const std::string kUtf16BeOddEnd = Utf16(u"[s]\nk=vw", true) + "x";
+const std::string kUtf16ZeroUnit = Utf16(std::u16string(u"[s]\nk=a") + u'\0' + u"b\nj=x\n");
+const std::string kUtf16SecondMark = Utf16(u"\xFEFF[s]\nk=v\n");
+const std::string kUtf16InUtf8Mark = "\xEF\xBB\xBF" + Utf16(u"[s]\nk=v\n");
+const std::string kUtf16LeNumber = Utf16(u"[s]\r\nk=-42\r\n");
+const std::string kUtf16BeNumber = Utf16(u"[s]\r\nk=0x10\r\n", true);
+
 struct TextCase {
     const char* name;
     std::string_view file;
@@ -107,6 +143,31 @@ const TextCase kTextCases[] = {
     {"LongLine", kLongLineFile, "s", "j", "d", 260, "x"},
     {"Latin1BytesKept", "[s]\nk=caf\xE9\n", "s", "k", "d", 260, "caf\xE9"},
     {"CaseFoldingIsAsciiOnly", "[\xC9t\xC9]\nk=v\n", "\xE9t\xE9", "k", "d", 260, "d"},
+    // UTF-16, recognised by its mark; the same rules apply to its text
+    {"Utf16LittleEndian", kUtf16Le, "system", "LANGUAGE", "d", 260, "2052"},
+    {"Utf16LittleEndianLastLine", kUtf16Le, "system", "log", "d", 260, "1"},
+    {"Utf16BigEndian", kUtf16Be, "system", "LANGUAGE", "d", 260, "2052"},
+    {"Utf16WithoutMarkIsBytes", kUtf16NoMark, "s", "k", "d", 260, "d"},
+    {"Utf16MarkOnly", kUtf16MarkOnly, "s", "k", "d", 260, "d"},
+    {"Utf16SecondMarkIsText", kUtf16SecondMark, "s", "k", "d", 260, "d"},
+    {"Utf16InsideUtf8MarkIsBytes", kUtf16InUtf8Mark, "s", "k", "d", 260, "d"},
+    {"Utf16ZeroUnitEndsValue", kUtf16ZeroUnit, "s", "k", "d", 260, "a"},
+    {"Utf16ZeroUnitDoesNotHideNext", kUtf16ZeroUnit, "s", "j", "d", 260, "x"},
+    // Other characters arrive in the encoding of text: UTF-8 here, the code page on Windows
+    // (1252 under wine), where a character without a code gives '?'.
+    {"Utf16Latin", kUtf16Latin, "s", "k", "d", 260, "caf\xC3\xA9", "caf\xE9"},
+    {"Utf16SurrogatePair", kUtf16Pair, "s", "k", "d", 260,
+     "a\xF0\x9F\x98\x80"
+     "b",
+     "a??b"},
+    {"Utf16LoneHighSurrogate", kUtf16LoneHigh, "s", "k", "d", 260, "a?b"},
+    {"Utf16LoneLowSurrogate", kUtf16LoneLow, "s", "k", "d", 260, "a?b"},
+    {"Utf16HighSurrogateAtEnd", kUtf16HighAtEnd, "s", "k", "d", 260, "a?"},
+    {"Utf16BigEndianLoneLowSurrogate", kUtf16BeLoneLow, "s", "k", "d", 260, "a?b"},
+    // An odd last byte is no character: this reader stops before it, the Windows function (as
+    // wine implements it) makes one of it with a byte from beyond the file's end.
+    {"Utf16OddByteCount", kUtf16OddEnd, "s", "k", "d", 260, "vw", "vwx"},
+    {"Utf16BigEndianOddByteCount", kUtf16BeOddEnd, "s", "k", "d", 260, "vw", "vwx"},
 };
 
 struct IntCase {
@@ -140,6 +201,8 @@ const IntCase kIntCases[] = {
     {"QuotedWithBlanks", "[s]\nk=\"  12\"\n", "k", 7, 12},
     {"ValueReadThroughThirtyByteBuffer", "[s]\nk=0000000000000000000000000000123\n", "k", 7, 1},
     {"CaseInsensitiveKey", "[S]\nKEY=5\n", "key", 7, 5},
+    {"Utf16LittleEndian", kUtf16LeNumber, "k", 7, -42},
+    {"Utf16BigEndian", kUtf16BeNumber, "k", 7, 16},
 };
 
 std::string PrepareFile(const TestFolder& folder, std::string_view text) {

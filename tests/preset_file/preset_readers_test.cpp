@@ -9,6 +9,7 @@
 
 #include "pages/ptz/preset_file.h"
 #include "platform/bytes.h"
+#include "platform/kernel.h"
 #include "tests/plugin/temp_folder.h"
 
 namespace {
@@ -239,6 +240,104 @@ TEST_F(PresetFileTest, HomeIsTheFirstUsedPresetWithItsFlag) {
     ASSERT_EQ(ReadPlan(0), 1);  // no home preset: zeros
     EXPECT_EQ(homePreset, 0);
     EXPECT_EQ(homeTime, 0);
+}
+
+// The preset folder inside a scratch folder, so that an address which climbs out of it
+// finds a file it could have read.
+class PresetAddressTest : public ::testing::Test {
+  protected:
+    std::string PresetFolder() const { return root.Child(ptz::kPresetFolderName); }
+    // A valid preset file with one preset on channel 0, at `relative` below the scratch folder.
+    void Plant(const std::string& relative) {
+        std::string bytes(ptz::kFileHeaderSize, static_cast<char>(ptz::kFileHeaderByte));
+        std::vector<uint8_t> image(img::kSize, 0);
+        WriteI32(image.data(), img::PresetOffset(0, 0) + pr::kUsed, pr::kUsedValue);
+        bytes.append(reinterpret_cast<const char*>(image.data()), image.size());
+        root.Write(relative, bytes);
+    }
+    int Info(const std::string& address) {
+        count = 128;
+        return ptz::ReadPresetInfo(PresetFolder(), address.c_str(), 0, records.data(), &count,
+                                   &speed);
+    }
+    int Plan(const std::string& address) {
+        count = 32;
+        return ptz::ReadPresetPlan(PresetFolder(), address.c_str(), 0, items.data(), &count,
+                                   &homePreset, &homeTime);
+    }
+
+    vela::testing::TempFolder root;
+    std::vector<uint8_t> records = std::vector<uint8_t>(pi::kSize * 128);
+    std::vector<uint8_t> items = std::vector<uint8_t>(ptz::plan_item::kSize * 32);
+    int32_t count = 0, speed = 0, homePreset = 0, homeTime = 0;
+};
+
+TEST_F(PresetAddressTest, AddressThatLeavesTheFolderOrNamesADeviceIsRefused) {
+    struct Case {
+        std::string address;
+        std::string planted;  // a file it could reach, below the scratch folder; "" for none
+    };
+    const std::string folder = std::string(ptz::kPresetFolderName) + "/";
+    const Case cases[] = {
+        {"../x", "x.dat"},
+        {"..\\x", "x.dat"},
+        {"..\\..\\x", "x.dat"},
+        {"sub/x", folder + "sub/x.dat"},
+        {"sub\\x", folder + "sub/x.dat"},
+        {"C:\\x", ""},
+        {"x:stream", ""},
+        {"tab\tx", ""},
+        {"line\nx", ""},
+        {"del\x7fx", ""},
+        {"CON", ""},
+        {"nul", ""},
+        {"Aux.backup", ""},
+        {"PRN  ", ""},
+        {"com1", ""},
+        {"LPT9", ""},
+        {"CONOUT$", ""},
+    };
+    for (const Case& c : cases) {
+        if (!c.planted.empty()) Plant(c.planted);
+        EXPECT_FALSE(ptz::IsPresetFileAddress(c.address)) << c.address;
+        EXPECT_EQ(ptz::PresetFilePath(PresetFolder(), c.address), "") << c.address;
+        EXPECT_EQ(Info(c.address), 0) << c.address;
+        EXPECT_EQ(count, 128) << "refused before anything is written: " << c.address;
+        EXPECT_EQ(Plan(c.address), 0) << c.address;
+    }
+}
+
+TEST_F(PresetAddressTest, EveryOtherAddressNamesItsFileUnchanged) {
+    struct Case {
+        std::string address;
+        bool readable;  // false: a name the file system here may spell or refuse differently
+    };
+    const Case cases[] = {
+        {"Office", true},
+        {"192.168.1.64", true},
+        {"dvr.example.net", true},
+        {"..", true},
+        {".", true},
+        {"my dvr", true},
+        {"x..y", true},
+        {"CONSOLE", true},
+        {"COM10", true},
+        {"COM0", true},
+        {"LPT", true},
+        {"NULL", true},
+        {"Lager \xc3\x9c", false},
+        {"a<b>|?*", false},
+    };
+    for (const Case& c : cases) {
+        EXPECT_TRUE(ptz::IsPresetFileAddress(c.address)) << c.address;
+        EXPECT_EQ(ptz::PresetFilePath(PresetFolder(), c.address),
+                  PresetFolder() + vela::platform::PathSeparator() + c.address + ".dat");
+        if (!c.readable) continue;
+        Plant(std::string(ptz::kPresetFolderName) + "/" + c.address + ".dat");
+        EXPECT_EQ(Info(c.address), 1) << c.address;
+        EXPECT_EQ(count, 1) << c.address;
+        EXPECT_EQ(Plan(c.address), 1) << c.address;
+    }
 }
 
 }  // namespace

@@ -142,7 +142,7 @@ TEST_F(ScriptTest, MalformedAddressesAndTimesAreRefused) {
     for (const char* line :
          {"set EditAddress 10.0.0.256", "set EditAddress 10.0.0", "set EditAddress 1.2.3.4x",
           "set DateTimePickerStart 24:00", "set DateTimePickerStart 7-30", "select CmbList 3",
-          "row ListItems 2", "check CheckEnable 2"}) {
+          "row ListItems 2", "check CheckEnable 2", "wait -1", "wait soon", "wait 600001"}) {
         WriteFile(script, std::string(line) + "\n");
         {
             ui::ScriptSession session(script, transcript);

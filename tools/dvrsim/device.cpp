@@ -265,6 +265,11 @@ int32_t Device::FinishUpgrade() {
     return wire::kOk;
 }
 
+size_t Device::UpgradeReceived() const {
+    std::lock_guard<std::mutex> lock(mutex_);
+    return upgrading_ ? upgrade_.size() : 0;
+}
+
 std::string Device::Version() const {
     std::lock_guard<std::mutex> lock(mutex_);
     return version_;

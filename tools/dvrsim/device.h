@@ -54,6 +54,8 @@ class Device {
     int32_t UpgradeData(const uint8_t* data, size_t size);
     // kOk when the received image is whole and intact (the new version is kept).
     int32_t FinishUpgrade();
+    // Firmware bytes received by the upgrade in progress (0 when none).
+    size_t UpgradeReceived() const;
     std::string Version() const;
 
     Faults faults() const;

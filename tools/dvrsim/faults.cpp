@@ -31,6 +31,8 @@ bool ApplyFaultCommand(const std::string& line, Faults* faults, std::string* rea
         faults->delayMs = static_cast<int>(value);
     } else if (name == "silent") {
         faults->silent = value != 0;
+    } else if (name == "stall-upgrade" && value >= 0) {
+        faults->stallUpgradeAfter = value;
     } else {
         *reason = "unknown fault or value: " + line;
         return false;
@@ -45,6 +47,7 @@ std::string DescribeFaults(const Faults& faults) {
     if (faults.dropAfter) out << "drop-after " << faults.dropAfter << "; ";
     if (faults.delayMs) out << "delay " << faults.delayMs << "; ";
     if (faults.silent) out << "silent; ";
+    if (faults.stallUpgradeAfter) out << "stall-upgrade " << faults.stallUpgradeAfter << "; ";
     std::string text = out.str();
     return text.empty() ? "none" : text.substr(0, text.size() - 2);
 }

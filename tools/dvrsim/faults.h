@@ -12,11 +12,14 @@ struct Faults {
     int dropAfter = 0;          // > 0: a connection is dropped instead of answering request N+1
     int delayMs = 0;            // every reply waits this long
     bool silent = false;        // requests are read and never answered
+    // > 0: once this many firmware bytes arrived, the rest of the upload and its end are read
+    // and never answered, as a device that hangs while it takes an upgrade
+    long stallUpgradeAfter = 0;
 };
 
 // Applies one fault command to the faults; false (and a reason) for an unknown or malformed
 // one. Commands: "refuse-store CMD", "needs-reboot CMD", "drop-after N", "delay MS",
-// "silent 0|1", "clear".
+// "silent 0|1", "stall-upgrade BYTES", "clear".
 bool ApplyFaultCommand(const std::string& line, Faults* faults, std::string* reason);
 std::string DescribeFaults(const Faults& faults);
 

@@ -8,7 +8,7 @@ const char* const kUsage =
     "usage: dvrsim [--port N] [--http-port N] [--state FILE] [--channels N] [--alarm-in N]\n"
     "              [--alarm-out N] [--user U] [--password P] [--reboot-ms N]\n"
     "              [--refuse-store CMD] [--needs-reboot CMD] [--drop-after N]\n"
-    "              [--delay-ms N] [--silent]\n"
+    "              [--delay-ms N] [--silent] [--stall-upgrade BYTES]\n"
     "       dvrsim --make-firmware FILE VERSION   (writes a firmware image it accepts)\n"
     "Simulates one DVR on 127.0.0.1. Defaults: port 34567, 4 channels, 4 alarm inputs,\n"
     "1 alarm output, user admin, empty password, state file dvrsim-state.bin.\n";
@@ -70,7 +70,7 @@ bool ParseOptions(int argc, const char* const* argv, ServerOptions* options, std
             if (!number(0, 60000)) return false;
             options->rebootMs = static_cast<uint32_t>(value);
         } else if (name == "--refuse-store" || name == "--needs-reboot" || name == "--drop-after" ||
-                   name == "--delay-ms") {
+                   name == "--delay-ms" || name == "--stall-upgrade") {
             std::string command = name == "--delay-ms" ? "delay" : name.substr(2);
             std::string reason;
             command.append(" ").append(text);

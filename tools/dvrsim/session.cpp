@@ -61,13 +61,19 @@ bool Session::Handle(const wire::Frame& request) {
     if (request.command != wire::kControl) {
         ++requests_;
         if (faults.dropAfter > 0 && requests_ > faults.dropAfter) return false;
-        if (faults.silent) return true;
+        if (faults.silent || UpgradeStalls(request.command, faults)) return true;
         if (faults.delayMs > 0) platform::SleepMs(static_cast<uint32_t>(faults.delayMs));
     }
     std::vector<uint8_t> payload;
     bool close = false;
     int32_t status = Dispatch(request, &payload, &close);
     return Reply(request, status, std::move(payload)) && !close;
+}
+
+bool Session::UpgradeStalls(uint16_t command, const Faults& faults) const {
+    if (faults.stallUpgradeAfter <= 0) return false;
+    if (command != wire::kUpgradeData && command != wire::kUpgradeEnd) return false;
+    return device_.UpgradeReceived() >= static_cast<size_t>(faults.stallUpgradeAfter);
 }
 
 bool Session::Reply(const wire::Frame& request, int32_t status, std::vector<uint8_t> payload) {

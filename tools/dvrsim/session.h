@@ -41,6 +41,8 @@ class Session {
     };
 
     bool Reply(const wire::Frame& request, int32_t status, std::vector<uint8_t> payload = {});
+    // True when the stall-upgrade fault withholds the answer to this upgrade request.
+    bool UpgradeStalls(uint16_t command, const Faults& faults) const;
     int32_t Dispatch(const wire::Frame& request, std::vector<uint8_t>* payload, bool* close);
     bool SendDuePackets();
     bool SendPacket(const Play& play, int32_t type, uint16_t width, uint16_t height,
