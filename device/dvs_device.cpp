@@ -51,18 +51,20 @@ bool IsChannelArray(const RecordSpec& record) {
 }  // namespace
 
 CDvsDevice::CDvsDevice(NetSdk& sdk)
-    : m_Sdk(sdk), m_Block(kDeviceInfoSize + kRecordBlockSize), m_Snapshot(kRecordBlockSize) {}
+    : m_rSdk(sdk),
+      m_arrBlock(kDeviceInfoSize + kRecordBlockSize),
+      m_arrSnapshot(kRecordBlockSize) {}
 
 CDvsDevice::~CDvsDevice() {
     Logout();
 }
 
 uint8_t* CDvsDevice::Live(size_t index) {
-    return m_Block.data() + kDeviceInfoSize + RecordOffsetAt(index);
+    return m_arrBlock.data() + kDeviceInfoSize + RecordOffsetAt(index);
 }
 
 uint8_t* CDvsDevice::Snapshot(size_t index) {
-    return m_Snapshot.data() + RecordOffsetAt(index);
+    return m_arrSnapshot.data() + RecordOffsetAt(index);
 }
 
 int CDvsDevice::Connect(const char* address, const char* loginAddress, int port, const char* user,
@@ -81,8 +83,8 @@ int CDvsDevice::Connect(const char* address, const char* loginAddress, int port,
 
 void CDvsDevice::EndLogin() {
     if (m_hLogin <= 0) return;
-    m_Sdk.UndoAfterLogin(m_hLogin);
-    m_Sdk.Logout(m_hLogin);
+    m_rSdk.UndoAfterLogin(m_hLogin);
+    m_rSdk.Logout(m_hLogin);
     m_hLogin = 0;
 }
 
@@ -95,15 +97,15 @@ int32_t CDvsDevice::Login() {
 
     int32_t error = 0;
     const int32_t handle =
-        m_Sdk.Login(m_strLoginAddress.c_str(), static_cast<uint16_t>(m_nPort), m_strUser.c_str(),
-                    m_strPassword.c_str(), m_Block.data(), &error, 0);
+        m_rSdk.Login(m_strLoginAddress.c_str(), static_cast<uint16_t>(m_nPort), m_strUser.c_str(),
+                     m_strPassword.c_str(), m_arrBlock.data(), &error, 0);
     if (handle <= 0) {
-        g_DiagLog.Write("H264_DVR_Login() Fail, Error Code : %d", m_Sdk.GetLastError());
+        g_DiagLog.Write("H264_DVR_Login() Fail, Error Code : %d", m_rSdk.GetLastError());
         return handle;
     }
     m_hLogin = handle;
 
-    const uint8_t* info = m_Block.data();
+    const uint8_t* info = m_arrBlock.data();
     const int64_t channels = static_cast<int64_t>(ReadI32(info, kDeviceInfoChannelsOffset)) +
                              ReadI32(info, kDeviceInfoExtraChannelsOffset);
     m_bNegativeChannels = channels < 0;
@@ -111,7 +113,7 @@ int32_t CDvsDevice::Login() {
     m_nAlarmInputCount = BoundToSlots(ReadI32(info, kDeviceInfoAlarmInputsOffset));
     m_nAlarmOutputCount = BoundToSlots(ReadI32(info, kDeviceInfoAlarmOutputsOffset));
 
-    m_Sdk.AfterLogin(m_hLogin);
+    m_rSdk.AfterLogin(m_hLogin);
     ReadRecords();
     m_nStreamType = ReadU8(Live(RecordIndex(kStreamTypeRecord)), 0);
     return m_hLogin;
@@ -130,24 +132,24 @@ void CDvsDevice::ReadRecords() {
             case ReadRule::kAfterFullRecord38: {
                 if (record.read == ReadRule::kAfterFullRecord38 && !fullRecord38) break;
                 const int32_t ok =
-                    m_Sdk.GetConfig(m_hLogin, record.command, ChannelFor(record.read), live,
-                                    record.size, &returned, kNetSdkWaitMs);
+                    m_rSdk.GetConfig(m_hLogin, record.command, ChannelFor(record.read), live,
+                                     record.size, &returned, kNetSdkWaitMs);
                 if (record.command == kRecordCommand38)
                     fullRecord38 = ok != 0 && returned == record.size;
                 break;
             }
             case ReadRule::kWholeArray:
-                m_Sdk.GetConfig(m_hLogin, record.command, kAllChannels, live,
-                                static_cast<uint32_t>(RecordBytes(record)), &returned,
-                                kNetSdkWaitMs);
+                m_rSdk.GetConfig(m_hLogin, record.command, kAllChannels, live,
+                                 static_cast<uint32_t>(RecordBytes(record)), &returned,
+                                 kNetSdkWaitMs);
                 break;
             case ReadRule::kEachChannelSlot:
                 for (int slot = 0; slot < m_nChannelCount; ++slot) {
                     returned = 0;
                     const int32_t ok =
-                        m_Sdk.GetConfig(m_hLogin, record.command, slot,
-                                        live + static_cast<size_t>(slot) * record.size, record.size,
-                                        &returned, kNetSdkWaitMs);
+                        m_rSdk.GetConfig(m_hLogin, record.command, slot,
+                                         live + static_cast<size_t>(slot) * record.size,
+                                         record.size, &returned, kNetSdkWaitMs);
                     if (ok == 0 && returned != record.size) break;
                 }
                 break;
@@ -178,16 +180,16 @@ int CDvsDevice::ResolveAddress() {
 }
 
 void CDvsDevice::ClearRecords() {
-    std::fill(m_Block.begin(), m_Block.end(), 0);
-    std::fill(m_Snapshot.begin(), m_Snapshot.end(), 0);
+    std::fill(m_arrBlock.begin(), m_arrBlock.end(), 0);
+    std::fill(m_arrSnapshot.begin(), m_arrSnapshot.end(), 0);
 }
 
 void CDvsDevice::TakeSnapshot() {
-    std::memcpy(m_Snapshot.data(), m_Block.data() + kDeviceInfoSize, kRecordBlockSize);
+    std::memcpy(m_arrSnapshot.data(), m_arrBlock.data() + kDeviceInfoSize, kRecordBlockSize);
 }
 
 uint8_t* CDvsDevice::GetRecordGroup(int group) {
-    return GroupExists(group) ? m_Block.data() + GroupOffset(group) : nullptr;
+    return GroupExists(group) ? m_arrBlock.data() + GroupOffset(group) : nullptr;
 }
 
 // One store of a record, or of one slot of an array (slot >= 0, also the channel argument).
@@ -195,7 +197,7 @@ bool CDvsDevice::Store(size_t index, int32_t channel, int slot, bool* needsReboo
     const RecordSpec& record = kRecords[index];
     const uint8_t* source = Live(index) + (slot >= 0 ? static_cast<size_t>(slot) * record.size : 0);
     const int32_t result =
-        m_Sdk.SetConfig(m_hLogin, record.command, channel, source, record.size, kNetSdkWaitMs);
+        m_rSdk.SetConfig(m_hLogin, record.command, channel, source, record.size, kNetSdkWaitMs);
     if (result == kStoredNeedsReboot) *needsReboot = true;
     return result != 0;
 }
@@ -271,13 +273,13 @@ int32_t CDvsDevice::SetDeviceTime() {
     const int32_t fields[] = {now.year, now.month, now.day, 0, now.hour, now.minute, now.second, 0};
     for (size_t f = 0; f < sizeof(fields) / sizeof(fields[0]); ++f)
         WriteI32(record, f * sizeof(int32_t), fields[f]);
-    return m_Sdk.SetConfig(m_hLogin, kTimeRecord, kTimeStoreChannel, record, kRecords[index].size,
-                           kNetSdkWaitMs);
+    return m_rSdk.SetConfig(m_hLogin, kTimeRecord, kTimeStoreChannel, record, kRecords[index].size,
+                            kNetSdkWaitMs);
 }
 
 int CDvsDevice::RebootDevice() {
     if (m_hLogin <= 0) return 0;
-    const uint32_t result = static_cast<uint32_t>(m_Sdk.Reboot(m_hLogin, 0, kNetSdkWaitMs));
+    const uint32_t result = static_cast<uint32_t>(m_rSdk.Reboot(m_hLogin, 0, kNetSdkWaitMs));
     return (result & kRebootAcceptedMask) != 0 ? 1 : 0;
 }
 

@@ -63,7 +63,7 @@ class CDvsDevice {
     int AlarmOutputCount() const { return m_nAlarmOutputCount; }
     int StreamType() const { return m_nStreamType; }
     int32_t LoginHandle() const { return m_hLogin; }
-    const uint8_t* DeviceInfo() const { return m_Block.data(); }
+    const uint8_t* DeviceInfo() const { return m_arrBlock.data(); }
 
     const std::string& Address() const { return m_strAddress; }
     const std::string& LoginAddress() const { return m_strLoginAddress; }
@@ -80,7 +80,7 @@ class CDvsDevice {
     void CopyToSnapshot(size_t index);
     void EndLogin();
 
-    NetSdk& m_Sdk;
+    NetSdk& m_rSdk;
     std::string m_strAddress, m_strLoginAddress, m_strUser, m_strPassword, m_strDdnsServer;
     int m_nPort = 0, m_nDdnsMode = 0, m_nDdnsPort = 0;
     int m_nChannelCount = 0;
@@ -89,8 +89,8 @@ class CDvsDevice {
     bool m_bNegativeChannels = false;  // DeviceInfo's channel count was below 0
     int m_nStreamType = 0;
     int32_t m_hLogin = 0;
-    std::vector<uint8_t> m_Block;     // DeviceInfo, then the live records
-    std::vector<uint8_t> m_Snapshot;  // the live records as the device holds them
+    std::vector<uint8_t> m_arrBlock;     // DeviceInfo, then the live records
+    std::vector<uint8_t> m_arrSnapshot;  // the live records as the device holds them
 };
 
 }  // namespace vela::device

@@ -37,14 +37,14 @@ constexpr char kLibraryBaseName[] = "NetSDK";
 LoadedNetSdk::LoadedNetSdk(std::unique_ptr<platform::Library> library)
     : m_pLibrary(std::move(library)) {
     if (!m_pLibrary) return;
-    for (int ordinal : kNetSdkOrdinals) m_Entries[ordinal] = m_pLibrary->Ordinal(ordinal);
+    for (int ordinal : kNetSdkOrdinals) m_arrEntries[ordinal] = m_pLibrary->Ordinal(ordinal);
 }
 
 // The entry points stay valid until the library is released here.
 LoadedNetSdk::~LoadedNetSdk() = default;
 
 bool LoadedNetSdk::HasOrdinal(int ordinal) const {
-    return ordinal > 0 && ordinal <= kMaxOrdinal && m_Entries[ordinal] != nullptr;
+    return ordinal > 0 && ordinal <= kMaxOrdinal && m_arrEntries[ordinal] != nullptr;
 }
 
 template <typename Function>
@@ -53,7 +53,7 @@ Function LoadedNetSdk::Entry(int ordinal) const {
         g_DiagLog.Write("NetSDK ordinal %d is not available", ordinal);
         return nullptr;
     }
-    return reinterpret_cast<Function>(m_Entries[ordinal]);
+    return reinterpret_cast<Function>(m_arrEntries[ordinal]);
 }
 
 int32_t LoadedNetSdk::Init(DisconnectCallback callback, uintptr_t user) {

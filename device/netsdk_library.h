@@ -53,7 +53,7 @@ class LoadedNetSdk : public NetSdk {
     Function Entry(int ordinal) const;
 
     std::unique_ptr<platform::Library> m_pLibrary;
-    void* m_Entries[kMaxOrdinal + 1] = {};
+    void* m_arrEntries[kMaxOrdinal + 1] = {};
 };
 
 // Opens the library at path (a file name or a full path).

@@ -126,7 +126,7 @@ platform::Point Centre(WindowHandle window) {
 }  // namespace
 
 ScriptSession::ScriptSession(const std::string& scriptPath, const std::string& transcriptPath)
-    : m_transcriptPath(transcriptPath) {
+    : m_strTranscriptPath(transcriptPath) {
     if (!scriptPath.empty()) {
         std::ifstream in(scriptPath);
         int number = 0;
@@ -134,11 +134,11 @@ ScriptSession::ScriptSession(const std::string& scriptPath, const std::string& t
             ++number;
             if (!text.empty() && text.back() == '\r') text.pop_back();
             if (text.empty() || text[0] == '#') continue;
-            m_lines.push_back({number, text});
+            m_arrLines.push_back({number, text});
         }
     }
-    if (!m_transcriptPath.empty())
-        std::ofstream(m_transcriptPath, std::ios::binary | std::ios::trunc);
+    if (!m_strTranscriptPath.empty())
+        std::ofstream(m_strTranscriptPath, std::ios::binary | std::ios::trunc);
     AddGenericCommands();
     SetDialogAnswers(this);
     platform::SetUrlObserver([this](const std::string& url) { Transcript({"url", url}); });
@@ -159,21 +159,21 @@ std::unique_ptr<ScriptSession> ScriptSession::FromEnvironment() {
 }
 
 void ScriptSession::AddCommand(const std::string& name, Command command) {
-    m_commands[name] = std::move(command);
+    m_mapCommands[name] = std::move(command);
 }
 
 WindowHandle ScriptSession::ModalDialog() const {
-    return m_modalStack.empty() ? nullptr : m_modalStack.back();
+    return m_arrModalStack.empty() ? nullptr : m_arrModalStack.back();
 }
 
 WindowHandle ScriptSession::OutermostDialog() const {
-    return m_modalStack.empty() ? nullptr : m_modalStack.front();
+    return m_arrModalStack.empty() ? nullptr : m_arrModalStack.front();
 }
 
 std::vector<WindowHandle> ScriptSession::ScopeDialogs() const {
-    if (m_scope) return m_scope();
+    if (m_fnScope) return m_fnScope();
     std::vector<WindowHandle> dialogs;
-    for (auto it = m_modalStack.rbegin(); it != m_modalStack.rend(); ++it) {
+    for (auto it = m_arrModalStack.rbegin(); it != m_arrModalStack.rend(); ++it) {
         for (WindowHandle dialog : ShownDialogTree(*it)) dialogs.push_back(dialog);
     }
     return dialogs;
@@ -186,8 +186,8 @@ WindowHandle ScriptSession::FindControl(const std::string& name) const {
 void ScriptSession::Transcript(const std::vector<std::string>& fields) {
     std::string line;
     for (size_t i = 0; i < fields.size(); ++i) line += (i ? "\t" : "") + Clean(fields[i]);
-    if (!m_transcriptPath.empty()) {
-        std::ofstream(m_transcriptPath, std::ios::binary | std::ios::app) << line << '\n';
+    if (!m_strTranscriptPath.empty()) {
+        std::ofstream(m_strTranscriptPath, std::ios::binary | std::ios::app) << line << '\n';
     }
     platform::g_DiagLog.Write("%s", line.c_str());
 }
@@ -195,23 +195,23 @@ void ScriptSession::Transcript(const std::vector<std::string>& fields) {
 // A modal dialog runs the script until the script ends, stops on an error, or the dialog is
 // closed by one of its commands; a nested dialog thus takes the lines meant for it.
 void ScriptSession::RunModalLoop(WindowHandle dialog) {
-    m_modalStack.push_back(dialog);
-    while (!m_stopped && m_next < m_lines.size() && System().IsWindow(dialog) &&
+    m_arrModalStack.push_back(dialog);
+    while (!m_bStopped && m_nNext < m_arrLines.size() && System().IsWindow(dialog) &&
            System().IsVisible(dialog)) {
-        RunLine(m_lines[m_next++]);
+        RunLine(m_arrLines[m_nNext++]);
         System().PumpMessages();
     }
-    m_modalStack.pop_back();
+    m_arrModalStack.pop_back();
 }
 
 void ScriptSession::RunLine(const Line& line) {
     const auto [name, arguments] = SplitWord(line.text);
-    auto found = m_commands.find(name);
+    auto found = m_mapCommands.find(name);
     const std::string reason =
-        found == m_commands.end() ? "unknown command " + name : found->second(*this, arguments);
+        found == m_mapCommands.end() ? "unknown command " + name : found->second(*this, arguments);
     if (reason.empty()) return;
     Transcript({"error", std::to_string(line.number), reason});
-    m_stopped = true;
+    m_bStopped = true;
 }
 
 MessageAnswer ScriptSession::AnswerMessage(const std::string& text, const std::string& caption,
@@ -220,9 +220,9 @@ MessageAnswer ScriptSession::AnswerMessage(const std::string& text, const std::s
     MessageAnswer answer = buttons == MessageButtons::Ok         ? MessageAnswer::Ok
                            : buttons == MessageButtons::OkCancel ? MessageAnswer::Cancel
                                                                  : MessageAnswer::No;
-    if (!m_replies.empty()) {
-        const std::string reply = m_replies.front();
-        m_replies.pop_front();
+    if (!m_dqReplies.empty()) {
+        const std::string reply = m_dqReplies.front();
+        m_dqReplies.pop_front();
         if (buttons == MessageButtons::OkCancel && (reply == "ok" || reply == "cancel")) {
             answer = reply == "ok" ? MessageAnswer::Ok : MessageAnswer::Cancel;
         } else if (buttons == MessageButtons::YesNo && (reply == "yes" || reply == "no")) {
@@ -235,9 +235,9 @@ MessageAnswer ScriptSession::AnswerMessage(const std::string& text, const std::s
 
 std::optional<std::string> ScriptSession::AnswerOpenFile(const std::string& filter) {
     std::optional<std::string> answer;
-    if (!m_files.empty()) {
-        answer = m_files.front();
-        m_files.pop_front();
+    if (!m_dqFiles.empty()) {
+        answer = m_dqFiles.front();
+        m_dqFiles.pop_front();
     }
     Transcript({"file", filter, answer ? *answer : "cancel"});
     return answer;
@@ -346,12 +346,12 @@ void ScriptSession::AddGenericCommands() {
         if (args != "ok" && args != "cancel" && args != "yes" && args != "no") {
             return std::string("reply ok|cancel|yes|no");
         }
-        s.m_replies.push_back(args);
+        s.m_dqReplies.push_back(args);
         return std::string();
     });
     AddCommand("file", [](ScriptSession& s, const std::string& args) {
         if (args.empty()) return std::string("file PATH");
-        s.m_files.push_back(args);
+        s.m_dqFiles.push_back(args);
         return std::string();
     });
     AddCommand("snapshot", [](ScriptSession& s, const std::string& args) {

@@ -43,7 +43,7 @@ class ScriptSession : public DialogAnswers {
     static std::unique_ptr<ScriptSession> FromEnvironment();
 
     void AddCommand(const std::string& name, Command command);
-    void SetScope(Scope scope) { m_scope = std::move(scope); }
+    void SetScope(Scope scope) { m_fnScope = std::move(scope); }
 
     // For commands: the innermost modal dialog, the outermost one, the control named KEY or
     // Section.Key in the scope (null when none).
@@ -55,7 +55,7 @@ class ScriptSession : public DialogAnswers {
     // One tab-separated transcript line (fields are cleaned of tabs and line breaks).
     void Transcript(const std::vector<std::string>& fields);
 
-    bool Stopped() const { return m_stopped; }
+    bool Stopped() const { return m_bStopped; }
 
     platform::MessageAnswer AnswerMessage(const std::string& text, const std::string& caption,
                                           platform::MessageButtons buttons) override;
@@ -70,15 +70,15 @@ class ScriptSession : public DialogAnswers {
     void RunLine(const Line& line);
     void AddGenericCommands();
 
-    std::vector<Line> m_lines;
-    size_t m_next = 0;
-    bool m_stopped = false;
-    std::map<std::string, Command> m_commands;
-    std::vector<platform::WindowHandle> m_modalStack;
-    Scope m_scope;
-    std::deque<std::string> m_replies;
-    std::deque<std::string> m_files;
-    std::string m_transcriptPath;
+    std::vector<Line> m_arrLines;
+    size_t m_nNext = 0;
+    bool m_bStopped = false;
+    std::map<std::string, Command> m_mapCommands;
+    std::vector<platform::WindowHandle> m_arrModalStack;
+    Scope m_fnScope;
+    std::deque<std::string> m_dqReplies;
+    std::deque<std::string> m_dqFiles;
+    std::string m_strTranscriptPath;
 };
 
 }  // namespace vela::ui

@@ -5,7 +5,7 @@
 namespace vela::ui {
 
 CustomWindow::~CustomWindow() {
-    if (m_created && m_hWnd && System().IsWindow(m_hWnd)) {
+    if (m_bCreated && m_hWnd && System().IsWindow(m_hWnd)) {
         WindowHandle handle = m_hWnd;
         System().Subclass(handle, nullptr);
         m_hWnd = nullptr;
@@ -16,8 +16,8 @@ CustomWindow::~CustomWindow() {
 bool CustomWindow::Create(WindowHandle parent, int id, const platform::Rect& rect) {
     if (m_hWnd) return false;
     m_hWnd = System().CreateChild(parent, id, rect, this);
-    m_created = m_hWnd != nullptr;
-    return m_created;
+    m_bCreated = m_hWnd != nullptr;
+    return m_bCreated;
 }
 
 bool CustomWindow::AttachToDialogItem(Dialog& dialog, int id) {

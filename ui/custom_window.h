@@ -15,7 +15,7 @@ class CustomWindow : public EventWindow {
     bool AttachToDialogItem(Dialog& dialog, int id) override;
 
   private:
-    bool m_created = false;
+    bool m_bCreated = false;
 };
 
 }  // namespace vela::ui

@@ -9,12 +9,12 @@
 namespace vela::ui {
 
 platform::WindowHandle DataExchange::Control(int id) {
-    return m_dialog.GetDlgItem(id);
+    return m_rDialog.GetDlgItem(id);
 }
 
 void DataExchange::Fail(const std::string& message) {
-    ShowMessage(m_dialog.GetSafeHwnd(), message, kModuleCaption, platform::MessageButtons::Ok);
-    m_failed = true;
+    ShowMessage(m_rDialog.GetSafeHwnd(), message, kModuleCaption, platform::MessageButtons::Ok);
+    m_bFailed = true;
 }
 
 bool ParseDialogInteger(const std::string& text, int& value) {

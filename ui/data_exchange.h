@@ -20,18 +20,18 @@ constexpr char kModuleCaption[] = "VelaSetupDll";
 
 class DataExchange {
   public:
-    DataExchange(Dialog& dialog, bool saving) : m_dialog(dialog), m_saving(saving) {}
-    bool Saving() const { return m_saving; }
-    bool Failed() const { return m_failed; }
-    Dialog& GetDialog() { return m_dialog; }
+    DataExchange(Dialog& dialog, bool saving) : m_rDialog(dialog), m_bSaving(saving) {}
+    bool Saving() const { return m_bSaving; }
+    bool Failed() const { return m_bFailed; }
+    Dialog& GetDialog() { return m_rDialog; }
     platform::WindowHandle Control(int id);
     // Reports a refused value and stops the remaining exchanges.
     void Fail(const std::string& message);
 
   private:
-    Dialog& m_dialog;
-    bool m_saving;
-    bool m_failed = false;
+    Dialog& m_rDialog;
+    bool m_bSaving;
+    bool m_bFailed = false;
 };
 
 void DdxText(DataExchange& dx, int id, std::string& value);

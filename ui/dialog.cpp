@@ -44,7 +44,7 @@ bool Dialog::UpdateData(bool saveAndValidate) {
 }
 
 void Dialog::ReflectDrawItem(int id, OwnerDrawButton* button) {
-    m_ownerDraw[id] = button;
+    m_mapOwnerDraw[id] = button;
 }
 
 void Dialog::OnClicked(int id, Handler handler) {
@@ -61,11 +61,12 @@ void Dialog::OnEditChange(int id, Handler handler) {
 }
 
 void Dialog::OnCommandCode(int id, int code, Handler handler) {
-    m_messageMap.push_back({EventKind::Command, id, code, [handler](const Event&) { handler(); }});
+    m_arrMessageMap.push_back(
+        {EventKind::Command, id, code, [handler](const Event&) { handler(); }});
 }
 
 void Dialog::OnNotify(int id, int code, NotifyHandler handler) {
-    m_messageMap.push_back({EventKind::Notify, id, code, std::move(handler)});
+    m_arrMessageMap.push_back({EventKind::Notify, id, code, std::move(handler)});
 }
 
 bool Dialog::OnInitDialog() {
@@ -82,7 +83,7 @@ void Dialog::OnCancel() {
 }
 
 bool Dialog::Dispatch(Event& event) {
-    for (const MapEntry& entry : m_messageMap) {
+    for (const MapEntry& entry : m_arrMessageMap) {
         if (entry.kind == event.kind && entry.id == event.controlId && entry.code == event.code) {
             // A copy: the handler may add entries or destroy this dialog's window.
             const NotifyHandler handler = entry.handler;
@@ -114,8 +115,8 @@ bool Dialog::OnOtherEvent(Event& event) {
         case EventKind::ControlColor:
             return OnCtlColor(event.controlId, event.colors);
         case EventKind::DrawItem: {
-            auto found = m_ownerDraw.find(event.controlId);
-            if (found == m_ownerDraw.end() || !event.canvas) return false;
+            auto found = m_mapOwnerDraw.find(event.controlId);
+            if (found == m_mapOwnerDraw.end() || !event.canvas) return false;
             found->second->DrawItem(*event.canvas, event.itemRect, event.itemState);
             return true;
         }

@@ -76,8 +76,8 @@ class Dialog : public EventWindow {
     bool Dispatch(platform::Event& event);
 
     const resources::DialogTemplate* m_pTemplate;
-    std::vector<MapEntry> m_messageMap;
-    std::map<int, OwnerDrawButton*> m_ownerDraw;
+    std::vector<MapEntry> m_arrMessageMap;
+    std::map<int, OwnerDrawButton*> m_mapOwnerDraw;
 };
 
 }  // namespace vela::ui

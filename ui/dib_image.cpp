@@ -45,39 +45,39 @@ size_t CDibImage::PaddedRowBytes(int width, int bitCount) {
 }
 
 int CDibImage::Width() const {
-    return IsEmpty() ? 0 : ReadI32(header_.data(), kInfoWidth);
+    return IsEmpty() ? 0 : ReadI32(m_arrHeader.data(), kInfoWidth);
 }
 int CDibImage::Height() const {
-    return IsEmpty() ? 0 : ReadI32(header_.data(), kInfoHeight);
+    return IsEmpty() ? 0 : ReadI32(m_arrHeader.data(), kInfoHeight);
 }
 int CDibImage::BitsPerPixel() const {
-    return IsEmpty() ? 0 : ReadU16(header_.data(), kInfoBitCount);
+    return IsEmpty() ? 0 : ReadU16(m_arrHeader.data(), kInfoBitCount);
 }
 int CDibImage::ColourCount() const {
-    return static_cast<int>((header_.size() - std::min(header_.size(), kInfoHeaderSize)) /
+    return static_cast<int>((m_arrHeader.size() - std::min(m_arrHeader.size(), kInfoHeaderSize)) /
                             kColourEntrySize);
 }
 const uint8_t* CDibImage::ColourTable() const {
-    return ColourCount() > 0 ? header_.data() + kInfoHeaderSize : nullptr;
+    return ColourCount() > 0 ? m_arrHeader.data() + kInfoHeaderSize : nullptr;
 }
 
 void CDibImage::Clear() {
-    header_.clear();
-    bits_.clear();
-    palette_.clear();
+    m_arrHeader.clear();
+    m_arrBits.clear();
+    m_arrPalette.clear();
 }
 
 bool CDibImage::Fail(const char* reason) {
     Clear();
-    reason_ = reason;
+    m_strReason = reason;
     return false;
 }
 
 // The stored header always describes bottom-up rows, uncompressed, with exactly the colour
 // table that follows it.
 void CDibImage::SetHeader(int width, int height, int bitCount, int colours) {
-    header_.assign(kInfoHeaderSize + kColourEntrySize * static_cast<size_t>(colours), 0);
-    uint8_t* h = header_.data();
+    m_arrHeader.assign(kInfoHeaderSize + kColourEntrySize * static_cast<size_t>(colours), 0);
+    uint8_t* h = m_arrHeader.data();
     WriteU32(h, kInfoSize, kInfoHeaderSize);
     WriteI32(h, kInfoWidth, width);
     WriteI32(h, kInfoHeight, height);
@@ -90,17 +90,17 @@ void CDibImage::SetHeader(int width, int height, int bitCount, int colours) {
 }
 
 void CDibImage::BuildPalette() {
-    palette_.clear();
+    m_arrPalette.clear();
     const uint8_t* table = ColourTable();
     for (int i = 0; i < ColourCount(); ++i) {
         const uint8_t* entry = table + kColourEntrySize * static_cast<size_t>(i);
-        palette_.push_back(platform::Rgb(entry[2], entry[1], entry[0]));
+        m_arrPalette.push_back(platform::Rgb(entry[2], entry[1], entry[0]));
     }
 }
 
 bool CDibImage::ReadMemory(const uint8_t* data, size_t size) {
     Clear();
-    reason_.clear();
+    m_strReason.clear();
     if (size < kFileHeaderSize) return Fail("Error:file is cut short\n");
     if (ReadU16(data, kFileType) != kBmpType)
         return Fail("Error:Unexpected file type, not a DIB\n");
@@ -150,16 +150,16 @@ bool CDibImage::ReadMemory(const uint8_t* data, size_t size) {
 
     SetHeader(width, height, bitCount, colours);
     std::copy(data + kFileHeaderSize + kInfoHeaderSize, data + tableEnd,
-              header_.begin() + kInfoHeaderSize);
+              m_arrHeader.begin() + kInfoHeaderSize);
     const uint8_t* rows = data + pixelOffset;
     if (topDown) {
-        bits_.resize(pixelBytes);
+        m_arrBits.resize(pixelBytes);
         for (int32_t row = 0; row < height; ++row)
             std::copy(rows + stride * static_cast<size_t>(row),
                       rows + stride * static_cast<size_t>(row + 1),
-                      bits_.begin() + static_cast<ptrdiff_t>(stride * (height - 1 - row)));
+                      m_arrBits.begin() + static_cast<ptrdiff_t>(stride * (height - 1 - row)));
     } else {
-        bits_.assign(rows, rows + pixelBytes);
+        m_arrBits.assign(rows, rows + pixelBytes);
     }
     BuildPalette();
     return true;
@@ -187,17 +187,17 @@ bool CDibImage::Load(const std::string& path) {
 
 bool CDibImage::Write(std::ostream& file) {
     if (IsEmpty()) return false;
-    const size_t pixelOffset = kFileHeaderSize + header_.size();
+    const size_t pixelOffset = kFileHeaderSize + m_arrHeader.size();
     uint8_t fileHeader[kFileHeaderSize] = {};
     WriteU16(fileHeader, kFileType, kBmpType);
-    WriteU32(fileHeader, kFileSize, static_cast<uint32_t>(pixelOffset + bits_.size()));
+    WriteU32(fileHeader, kFileSize, static_cast<uint32_t>(pixelOffset + m_arrBits.size()));
     WriteU32(fileHeader, kFileReserved, 0);
     WriteU32(fileHeader, kFilePixelOffset, static_cast<uint32_t>(pixelOffset));
     file.write(reinterpret_cast<const char*>(fileHeader), sizeof fileHeader);
-    file.write(reinterpret_cast<const char*>(header_.data()),
-               static_cast<std::streamsize>(header_.size()));
-    file.write(reinterpret_cast<const char*>(bits_.data()),
-               static_cast<std::streamsize>(bits_.size()));
+    file.write(reinterpret_cast<const char*>(m_arrHeader.data()),
+               static_cast<std::streamsize>(m_arrHeader.size()));
+    file.write(reinterpret_cast<const char*>(m_arrBits.data()),
+               static_cast<std::streamsize>(m_arrBits.size()));
     return static_cast<bool>(file);
 }
 
@@ -210,7 +210,7 @@ bool CDibImage::Save(const std::string& path) {
 
 bool CDibImage::ConvertFrom(const PlatformBitmap& bitmap) {
     Clear();
-    reason_.clear();
+    m_strReason.clear();
     const int width = bitmap.Width();
     const int height = bitmap.Height();
     if (width <= 0 || height <= 0 || width > kMaxDimension || height > kMaxDimension ||
@@ -221,9 +221,9 @@ bool CDibImage::ConvertFrom(const PlatformBitmap& bitmap) {
     const int colours = bitCount <= 8 ? 1 << bitCount : 0;
 
     SetHeader(width, height, bitCount, colours);
-    bits_.assign(PaddedRowBytes(width, bitCount) * static_cast<size_t>(height), 0);
-    const int rows = bitmap.ReadRows(bitCount, colours ? header_.data() + kInfoHeaderSize : nullptr,
-                                     bits_.data());
+    m_arrBits.assign(PaddedRowBytes(width, bitCount) * static_cast<size_t>(height), 0);
+    const int rows = bitmap.ReadRows(
+        bitCount, colours ? m_arrHeader.data() + kInfoHeaderSize : nullptr, m_arrBits.data());
     if (rows < height)
         return Fail("call to GetDIBits did not return full number of requested scan lines\n");
     BuildPalette();
@@ -239,9 +239,9 @@ bool CDibImage::Paint(platform::Canvas& canvas, const platform::Rect& dst,
     view.bitsPerPixel = BitsPerPixel();
     view.colorTable = ColourTable();
     view.colorCount = static_cast<size_t>(ColourCount());
-    view.bits = bits_.data();
-    view.bitsSize = bits_.size();
-    canvas.DrawDib(view, src, dst, HasPalette() ? &palette_ : nullptr);
+    view.bits = m_arrBits.data();
+    view.bitsSize = m_arrBits.size();
+    canvas.DrawDib(view, src, dst, HasPalette() ? &m_arrPalette : nullptr);
     return true;
 }
 
@@ -257,8 +257,8 @@ uint32_t CDibImage::PixelAt(int x, int y) const {
     const int width = Width();
     const int height = Height();
     if (x < 0 || y < 0 || x >= width || y >= height) return 0;
-    const uint8_t* row =
-        bits_.data() + PaddedRowBytes(width, BitsPerPixel()) * static_cast<size_t>(height - 1 - y);
+    const uint8_t* row = m_arrBits.data() + PaddedRowBytes(width, BitsPerPixel()) *
+                                                static_cast<size_t>(height - 1 - y);
     auto colourAt = [this](unsigned index) -> uint32_t {
         if (index >= static_cast<unsigned>(ColourCount())) return 0;
         const uint8_t* entry = ColourTable() + kColourEntrySize * index;

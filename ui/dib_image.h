@@ -70,23 +70,23 @@ class CDibImage {
     void Clear();
 
     // --- attributes ---
-    bool IsEmpty() const { return header_.empty(); }
+    bool IsEmpty() const { return m_arrHeader.empty(); }
     int Width() const;
     int Height() const;
     int BitsPerPixel() const;
     int ColourCount() const;  // entries of the colour table; 0 above 8 bits per pixel
     const uint8_t* ColourTable() const;
-    const uint8_t* Bits() const { return bits_.empty() ? nullptr : bits_.data(); }
-    size_t BitsSize() const { return bits_.size(); }
-    const std::vector<uint8_t>& Header() const { return header_; }
+    const uint8_t* Bits() const { return m_arrBits.empty() ? nullptr : m_arrBits.data(); }
+    size_t BitsSize() const { return m_arrBits.size(); }
+    const std::vector<uint8_t>& Header() const { return m_arrHeader; }
     // The logical palette , one entry per colour-table
     // entry; empty above 8 bits per pixel.
-    const platform::Palette& Palette() const { return palette_; }
-    bool HasPalette() const { return !palette_.empty(); }
-    const std::string& Path() const { return path_; }
-    void SetPath(const std::string& path) { path_ = path; }
+    const platform::Palette& Palette() const { return m_arrPalette; }
+    bool HasPalette() const { return !m_arrPalette.empty(); }
+    const std::string& Path() const { return m_strPath; }
+    void SetPath(const std::string& path) { m_strPath = path; }
     // Why the last load, read or conversion failed ("" after a success).
-    const std::string& Reason() const { return reason_; }
+    const std::string& Reason() const { return m_strReason; }
 
     // Colour of one pixel as 0x00RRGGBB, (0,0) the top-left corner; 0 outside the picture.
     uint32_t PixelAt(int x, int y) const;
@@ -101,11 +101,11 @@ class CDibImage {
     void BuildPalette();
     void SetHeader(int width, int height, int bitCount, int colours);
 
-    std::vector<uint8_t> header_;  // information header + colour table
-    std::vector<uint8_t> bits_;    // rows, bottom row first, padded
-    platform::Palette palette_;
-    std::string path_;
-    std::string reason_;
+    std::vector<uint8_t> m_arrHeader;  // information header + colour table
+    std::vector<uint8_t> m_arrBits;    // rows, bottom row first, padded
+    platform::Palette m_arrPalette;
+    std::string m_strPath;
+    std::string m_strReason;
 };
 
 }  // namespace vela::ui

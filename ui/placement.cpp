@@ -125,7 +125,7 @@ bool PageSkin::EraseBackground(platform::WindowHandle page, Canvas& canvas) cons
 }
 
 bool PageSkin::ControlColors(int controlId, platform::ControlColors& colors) const {
-    if (std::find(m_labelIds.begin(), m_labelIds.end(), controlId) == m_labelIds.end())
+    if (std::find(m_arrLabelIds.begin(), m_arrLabelIds.end(), controlId) == m_arrLabelIds.end())
         return false;
     colors.setTextColor = true;
     colors.textColor = g_SkinSettings.staticControlTextColor;

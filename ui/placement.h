@@ -70,7 +70,7 @@ Rect AlignLabelAbove(platform::WindowHandle label, const std::string& controlKey
 class PageSkin {
   public:
     PageSkin() = default;
-    explicit PageSkin(std::vector<int> labelIds) : m_labelIds(std::move(labelIds)) {}
+    explicit PageSkin(std::vector<int> labelIds) : m_arrLabelIds(std::move(labelIds)) {}
 
     // OnEraseBkgnd: true, the page is erased.
     bool EraseBackground(platform::WindowHandle page, Canvas& canvas) const;
@@ -78,7 +78,7 @@ class PageSkin {
     bool ControlColors(int controlId, platform::ControlColors& colors) const;
 
   private:
-    std::vector<int> m_labelIds;
+    std::vector<int> m_arrLabelIds;
 };
 
 }  // namespace vela::ui

@@ -8,7 +8,7 @@ void RecordingCanvas::DrawLine(platform::Point from, platform::Point to, const p
     call.from = from;
     call.to = to;
     call.pen = pen;
-    m_calls.push_back(call);
+    m_arrCalls.push_back(call);
 }
 
 void RecordingCanvas::FrameRect(const platform::Rect& rect, const platform::Pen& pen) {
@@ -16,7 +16,7 @@ void RecordingCanvas::FrameRect(const platform::Rect& rect, const platform::Pen&
     call.kind = DrawCall::Kind::Frame;
     call.rect = rect;
     call.pen = pen;
-    m_calls.push_back(call);
+    m_arrCalls.push_back(call);
 }
 
 void RecordingCanvas::FillRect(const platform::Rect& rect, platform::Color color) {
@@ -24,7 +24,7 @@ void RecordingCanvas::FillRect(const platform::Rect& rect, platform::Color color
     call.kind = DrawCall::Kind::Fill;
     call.rect = rect;
     call.color = color;
-    m_calls.push_back(call);
+    m_arrCalls.push_back(call);
 }
 
 void RecordingCanvas::DrawString(platform::Point origin, const std::string& text,
@@ -37,7 +37,7 @@ void RecordingCanvas::DrawString(platform::Point origin, const std::string& text
     call.font = font;
     call.color = color;
     call.flags = flags;
-    m_calls.push_back(call);
+    m_arrCalls.push_back(call);
 }
 
 platform::Size RecordingCanvas::MeasureText(const std::string& text, const platform::Font&,
@@ -53,7 +53,7 @@ void RecordingCanvas::DrawDib(const platform::DibView&, const platform::Rect& so
     call.source = source;
     call.rect = target;
     call.palette = palette != nullptr;
-    m_calls.push_back(call);
+    m_arrCalls.push_back(call);
 }
 
 std::string StripMnemonics(const std::string& text) {

@@ -40,11 +40,11 @@ class RecordingCanvas : public platform::Canvas {
     void DrawDib(const platform::DibView& dib, const platform::Rect& source,
                  const platform::Rect& target, const platform::Palette* palette) override;
 
-    const std::vector<DrawCall>& Calls() const { return m_calls; }
-    void Clear() { m_calls.clear(); }
+    const std::vector<DrawCall>& Calls() const { return m_arrCalls; }
+    void Clear() { m_arrCalls.clear(); }
 
   private:
-    std::vector<DrawCall> m_calls;
+    std::vector<DrawCall> m_arrCalls;
 };
 
 // Characters a text shows: mnemonic ampersands removed ("&&" shows one ampersand).

@@ -24,16 +24,16 @@ void CSkinButton::SetTextFont(int height, int width, const std::string& faceName
 bool CSkinButton::LoadBitmaps(const std::string& normal, const std::string& pressed,
                               const std::string& disabled, const std::string& spare) {
     FreeBitmaps();
-    if (!m_images[kNormal].Load(normal)) return false;
+    if (!m_arrImages[kNormal].Load(normal)) return false;
     bool all = true;
-    if (!pressed.empty()) all = m_images[kPressed].Load(pressed) && all;
-    if (!disabled.empty()) all = m_images[kDisabled].Load(disabled) && all;
-    if (!spare.empty()) all = m_images[kSpare].Load(spare) && all;
+    if (!pressed.empty()) all = m_arrImages[kPressed].Load(pressed) && all;
+    if (!disabled.empty()) all = m_arrImages[kDisabled].Load(disabled) && all;
+    if (!spare.empty()) all = m_arrImages[kSpare].Load(spare) && all;
     return all;
 }
 
 void CSkinButton::FreeBitmaps() {
-    for (CDibImage& image : m_images) image.Clear();
+    for (CDibImage& image : m_arrImages) image.Clear();
 }
 
 void CSkinButton::SizeToBitmap(int x, int y) {

@@ -57,14 +57,14 @@ class CSkinButton : public OwnerDrawButton {
   private:
     enum Slot { kNormal, kPressed, kSpare, kDisabled, kSlotCount };
 
-    const CDibImage& Image(Slot slot) const { return m_images[slot]; }
+    const CDibImage& Image(Slot slot) const { return m_arrImages[slot]; }
     const CDibImage* ChooseImage(const platform::Rect& itemRect, unsigned itemState) const;
     void DrawCaption(Canvas& canvas, const platform::Rect& itemRect, unsigned itemState,
                      bool pressedImageDrawn);
 
     bool m_bHovering = false;
     bool m_bTracking = false;
-    std::array<CDibImage, kSlotCount> m_images;
+    std::array<CDibImage, kSlotCount> m_arrImages;
     int m_nCheckState = kCheckNone;
     bool m_bDrawCaption = true;
     bool m_bCustomFont = false;

@@ -29,7 +29,7 @@ void DrawFramePath(Canvas& canvas, const Pen& pen, int left, int top, int right,
 
 }  // namespace
 
-CSkinGroupBox::CSkinGroupBox() : m_font(DefaultFont()) {}
+CSkinGroupBox::CSkinGroupBox() : m_fntCaption(DefaultFont()) {}
 
 bool CSkinGroupBox::AttachToDialogItem(Dialog& dialog, int id) {
     m_hWnd = dialog.GetDlgItem(id);
@@ -51,7 +51,7 @@ void CSkinGroupBox::SetTextColor(Color color, bool repaint) {
 }
 
 void CSkinGroupBox::SetFont(const Font* font) {
-    m_font = font ? *font : DefaultFont();
+    m_fntCaption = font ? *font : DefaultFont();
 }
 
 void CSkinGroupBox::SetText(const std::string& text, bool repaint) {
@@ -79,9 +79,9 @@ void CSkinGroupBox::Paint(Canvas& canvas) {
     const platform::Rect frame = m_hWnd ? System().GetClientRect(m_hWnd) : platform::Rect{};
     const bool enabled = m_hWnd ? System().IsEnabled(m_hWnd) : true;
 
-    Font font = m_font;
+    Font font = m_fntCaption;
     font.height =
-        -((m_font.height * canvas.PixelsPerInchY() + kPointsToTenths / 2) / kPointsToTenths);
+        -((m_fntCaption.height * canvas.PixelsPerInchY() + kPointsToTenths / 2) / kPointsToTenths);
     const std::string text = " " + m_strCaption + " ";
     const platform::Size extent = canvas.MeasureText(text, font, platform::kTextMnemonic);
 

@@ -28,7 +28,7 @@ class CSkinGroupBox : public EventWindow {
     int GetFrameStyle() const { return m_nFrameStyle; }
     Color GetPrimaryColor() const { return m_crPrimary; }
     Color GetHighlightColor() const { return m_crHighlight; }
-    const Font& GetFont() const { return m_font; }  // height in tenths of a point
+    const Font& GetFont() const { return m_fntCaption; }  // height in tenths of a point
     const std::string& GetText() const { return m_strCaption; }
 
     // --- operations ---
@@ -56,7 +56,7 @@ class CSkinGroupBox : public EventWindow {
     Color m_crHighlight = kDefaultHighlight;
     int m_nLineWidth = 1;
     Color m_crText = 0;
-    Font m_font;
+    Font m_fntCaption;
     std::string m_strCaption;
     int m_nAlignment = kAlignLeft;
     int m_nMargin = 8;

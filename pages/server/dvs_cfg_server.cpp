@@ -34,9 +34,9 @@ std::vector<int> LabelIds() {
 
 }  // namespace
 
-CDvsCfgServer::CDvsCfgServer() : CConsolePage(kServerTemplate), m_skin(LabelIds()) {
-    OnClicked(id::kUsePppoe, [this] { SetPppoeFieldsEnabled(m_usePppoeCheck.GetCheck()); });
-    OnClicked(id::kUseDdns, [this] { SetDdnsFieldsEnabled(m_useDdnsCheck.GetCheck()); });
+CDvsCfgServer::CDvsCfgServer() : CConsolePage(kServerTemplate), m_skinPage(LabelIds()) {
+    OnClicked(id::kUsePppoe, [this] { SetPppoeFieldsEnabled(m_chkUsePppoe.GetCheck()); });
+    OnClicked(id::kUseDdns, [this] { SetDdnsFieldsEnabled(m_chkUseDdns.GetCheck()); });
     OnClicked(id::kAnonymity, [this] { UpdateData(true); });
     OnSelChange(id::kDdnsType, [this] { OnDdnsTypeChanged(); });
 }
@@ -45,57 +45,58 @@ CDvsCfgServer::CDvsCfgServer() : CConsolePage(kServerTemplate), m_skin(LabelIds(
 bool CDvsCfgServer::OnInitDialog() {
     ui::Dialog::OnInitDialog();  // binds the widgets
     const ui::ResourcePaths& paths = ui::g_ResourcePaths;
-    ui::LoadPageBackground(m_background, kBackgroundName, paths.languageFolder);
-    ui::PlaceDialog(m_hWnd, ui::kDialogPositionKey, m_background, kSection, paths.controlPosFile);
+    ui::LoadPageBackground(m_dibBackground, kBackgroundName, paths.languageFolder);
+    ui::PlaceDialog(m_hWnd, ui::kDialogPositionKey, m_dibBackground, kSection,
+                    paths.controlPosFile);
     PlaceControls();
     ApplyLabels();
     FillLists();
-    m_ddnsType = 0;
+    m_nDdnsType = 0;
     for (int field : kReadOnlyFields) System().EnableWindow(GetDlgItem(field), false);
     return true;
 }
 
 void CDvsCfgServer::DoDataExchange(ui::DataExchange& dx) {
-    ui::DdxControl(dx, id::kAddress, m_address);
-    ui::DdxControl(dx, id::kMask, m_mask);
-    ui::DdxControl(dx, id::kGateway, m_gateway);
-    ui::DdxControl(dx, id::kPppoeAddress, m_pppoeAddress);
-    ui::DdxControl(dx, id::kDdnsAddress, m_ddnsAddress);
-    ui::DdxControl(dx, id::kVideoFormat, m_videoFormat);
-    ui::DdxControl(dx, id::kDiskFull, m_diskFull);
-    ui::DdxControl(dx, id::kLanguage, m_language);
-    ui::DdxControl(dx, id::kDdnsType, m_ddnsTypeList);
-    ui::DdxControl(dx, id::kUsePppoe, m_usePppoeCheck);
-    ui::DdxControl(dx, id::kUseDdns, m_useDdnsCheck);
-    ui::DdxControl(dx, id::kAnonymity, m_anonymityCheck);
+    ui::DdxControl(dx, id::kAddress, m_ipAddress);
+    ui::DdxControl(dx, id::kMask, m_ipMask);
+    ui::DdxControl(dx, id::kGateway, m_ipGateway);
+    ui::DdxControl(dx, id::kPppoeAddress, m_ipPppoeAddress);
+    ui::DdxControl(dx, id::kDdnsAddress, m_ipDdnsAddress);
+    ui::DdxControl(dx, id::kVideoFormat, m_cmbVideoFormat);
+    ui::DdxControl(dx, id::kDiskFull, m_cmbDiskFull);
+    ui::DdxControl(dx, id::kLanguage, m_cmbLanguage);
+    ui::DdxControl(dx, id::kDdnsType, m_cmbDdnsType);
+    ui::DdxControl(dx, id::kUsePppoe, m_chkUsePppoe);
+    ui::DdxControl(dx, id::kUseDdns, m_chkUseDdns);
+    ui::DdxControl(dx, id::kAnonymity, m_chkAnonymity);
 
-    ui::DdxText(dx, id::kHostName, m_hostName);
-    ui::DdxText(dx, id::kTcpPort, m_tcpPort);
-    ui::DdxText(dx, id::kSoftwareVersion, m_softwareVersion);
-    ui::DdxText(dx, id::kBuildDate, m_buildDate);
-    ui::DdxText(dx, id::kSerial, m_serial);
-    ui::DdxCheck(dx, id::kUsePppoe, m_usePppoe);
-    ui::DdxText(dx, id::kPppoePort, m_pppoePort);
-    ui::DdxText(dx, id::kPppoeUser, m_pppoeUser);
-    ui::DdxText(dx, id::kPppoePassword, m_pppoePassword);
-    ui::DdxCheck(dx, id::kAnonymity, m_anonymity);
-    ui::DdxText(dx, id::kUser, m_user);
-    ui::DdxText(dx, id::kPassword, m_password);
-    ui::DdxText(dx, id::kHttpPort, m_httpPort);
-    ui::DdxText(dx, id::kMac, m_mac);
-    ui::DdxText(dx, id::kDeviceName, m_deviceName);
-    ui::DdxCheck(dx, id::kUseDdns, m_useDdns);
-    ui::DdxText(dx, id::kDdnsPort, m_ddnsPort);
-    ui::DdxText(dx, id::kDdnsUser, m_ddnsUser);
-    ui::DdxText(dx, id::kDdnsPassword, m_ddnsPassword);
+    ui::DdxText(dx, id::kHostName, m_strHostName);
+    ui::DdxText(dx, id::kTcpPort, m_nTcpPort);
+    ui::DdxText(dx, id::kSoftwareVersion, m_strSoftwareVersion);
+    ui::DdxText(dx, id::kBuildDate, m_strBuildDate);
+    ui::DdxText(dx, id::kSerial, m_strSerial);
+    ui::DdxCheck(dx, id::kUsePppoe, m_nUsePppoe);
+    ui::DdxText(dx, id::kPppoePort, m_nPppoePort);
+    ui::DdxText(dx, id::kPppoeUser, m_strPppoeUser);
+    ui::DdxText(dx, id::kPppoePassword, m_strPppoePassword);
+    ui::DdxCheck(dx, id::kAnonymity, m_nAnonymity);
+    ui::DdxText(dx, id::kUser, m_strUser);
+    ui::DdxText(dx, id::kPassword, m_strPassword);
+    ui::DdxText(dx, id::kHttpPort, m_nHttpPort);
+    ui::DdxText(dx, id::kMac, m_strMac);
+    ui::DdxText(dx, id::kDeviceName, m_strDeviceName);
+    ui::DdxCheck(dx, id::kUseDdns, m_nUseDdns);
+    ui::DdxText(dx, id::kDdnsPort, m_nDdnsPort);
+    ui::DdxText(dx, id::kDdnsUser, m_strDdnsUser);
+    ui::DdxText(dx, id::kDdnsPassword, m_strDdnsPassword);
 }
 
 bool CDvsCfgServer::OnCtlColor(int id, platform::ControlColors& colors) {
-    return m_skin.ControlColors(id, colors);
+    return m_skinPage.ControlColors(id, colors);
 }
 
 bool CDvsCfgServer::OnEraseBkgnd(platform::Canvas& canvas) {
-    return m_skin.EraseBackground(m_hWnd, canvas);
+    return m_skinPage.EraseBackground(m_hWnd, canvas);
 }
 
 void CDvsCfgServer::PlaceControls() {
@@ -112,11 +113,11 @@ void CDvsCfgServer::ApplyLabels() {
         if (control.labelId != 0)
             ui::PlaceDlgItem(m_hWnd, control.labelId, KeyOf(control.labelId), kSection,
                              paths.controlPosFile);
-    m_alignLabels = ui::LabelsAligned(kSection, paths.controlPosFile);
+    m_bAlignLabels = ui::LabelsAligned(kSection, paths.controlPosFile);
     for (const PlacedControl& control : kControls) {
         if (control.labelId == 0) continue;
         platform::WindowHandle label = GetDlgItem(control.labelId);
-        if (m_alignLabels)
+        if (m_bAlignLabels)
             ui::AlignLabelLeft(label, PlacementKey(control), kSection, paths.controlPosFile,
                                ui::kLabelGap);
         System().SetText(
@@ -132,29 +133,31 @@ void CDvsCfgServer::FillLists() {
         list.SetItemData(list.AddString(text), value);
     };
     int value = 0;
-    for (const char* standard : kVideoStandards) add(m_videoFormat, value++, standard);
+    for (const char* standard : kVideoStandards) add(m_cmbVideoFormat, value++, standard);
     value = 0;
     for (const char* key : kDiskFullKeys)
-        add(m_diskFull, value++, ui::ReadIniText(texts, kSection, key, "", ui::kCaptionCapacity));
+        add(m_cmbDiskFull, value++,
+            ui::ReadIniText(texts, kSection, key, "", ui::kCaptionCapacity));
     value = 0;
     for (const char* key : kLanguageKeys)
-        add(m_language, value++, ui::ReadIniText(texts, kSection, key, "", ui::kCaptionCapacity));
+        add(m_cmbLanguage, value++,
+            ui::ReadIniText(texts, kSection, key, "", ui::kCaptionCapacity));
 }
 
 void CDvsCfgServer::SetPppoeFieldsEnabled(int state) {
-    m_usePppoe = state;
+    m_nUsePppoe = state;
     for (int field : kPppoeFields) System().EnableWindow(GetDlgItem(field), state != 0);
 }
 
 void CDvsCfgServer::SetDdnsFieldsEnabled(int state) {
-    m_useDdns = state;
+    m_nUseDdns = state;
     for (int field : kDdnsFields) System().EnableWindow(GetDlgItem(field), state != 0);
 }
 
 // The fields edited for the old type go into its entry before the new type's entry is shown.
 void CDvsCfgServer::OnDdnsTypeChanged() {
     UpdateRecords(1, kKeepPreview);
-    m_ddnsType = m_ddnsTypeList.GetCurSel();
+    m_nDdnsType = m_cmbDdnsType.GetCurSel();
     UpdateRecords(0, kKeepPreview);
 }
 

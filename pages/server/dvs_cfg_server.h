@@ -26,7 +26,7 @@ class CDvsCfgServer : public CConsolePage {
     int UpdateRecords(int bSave, int keepPreview) override;
 
     // 1 once any store changed the device's address, TCP port or HTTP port; never cleared.
-    int LoginParamsChanged() const { return m_loginParamsChanged; }
+    int LoginParamsChanged() const { return m_nLoginParamsChanged; }
     // The login the console should use after such a store: the user and password shown, the
     // address shown as "a.b.c.d " (trailing blank: the longest address needs 17 bytes with a
     // terminating zero) and the TCP port.
@@ -38,7 +38,7 @@ class CDvsCfgServer : public CConsolePage {
     void SetPppoeFieldsEnabled(int state);
     void SetDdnsFieldsEnabled(int state);
 
-    int SelectedDdnsType() const { return m_ddnsType; }
+    int SelectedDdnsType() const { return m_nDdnsType; }
 
   protected:
     bool OnInitDialog() override;
@@ -60,23 +60,23 @@ class CDvsCfgServer : public CConsolePage {
     void OnDdnsTypeChanged();
 
     // Values bound to the edits and check boxes.
-    std::string m_hostName, m_user, m_password, m_mac, m_deviceName;
-    std::string m_softwareVersion, m_buildDate, m_serial;
-    std::string m_pppoeUser, m_pppoePassword, m_ddnsUser, m_ddnsPassword;
-    int m_tcpPort = 0, m_httpPort = 0, m_pppoePort = 0, m_ddnsPort = 0;
-    int m_usePppoe = 0, m_useDdns = 0, m_anonymity = 0;
+    std::string m_strHostName, m_strUser, m_strPassword, m_strMac, m_strDeviceName;
+    std::string m_strSoftwareVersion, m_strBuildDate, m_strSerial;
+    std::string m_strPppoeUser, m_strPppoePassword, m_strDdnsUser, m_strDdnsPassword;
+    int m_nTcpPort = 0, m_nHttpPort = 0, m_nPppoePort = 0, m_nDdnsPort = 0;
+    int m_nUsePppoe = 0, m_nUseDdns = 0, m_nAnonymity = 0;
 
-    int m_ddnsType = -1;  // selected DDNS type, a position of the "DDNSType" list
-    int m_loginParamsChanged = 0;
+    int m_nDdnsType = -1;  // selected DDNS type, a position of the "DDNSType" list
+    int m_nLoginParamsChanged = 0;
     // Set by a load, cleared by ClearFields: blanked fields are never stored into the records.
-    bool m_loaded = false;
-    bool m_alignLabels = false;
-    ui::CDibImage m_background;
-    ui::PageSkin m_skin;
+    bool m_bLoaded = false;
+    bool m_bAlignLabels = false;
+    ui::CDibImage m_dibBackground;
+    ui::PageSkin m_skinPage;
 
-    ui::IpAddress m_address, m_mask, m_gateway, m_pppoeAddress, m_ddnsAddress;
-    ui::ComboBox m_videoFormat, m_diskFull, m_language, m_ddnsTypeList;
-    ui::Button m_usePppoeCheck, m_useDdnsCheck, m_anonymityCheck;
+    ui::IpAddress m_ipAddress, m_ipMask, m_ipGateway, m_ipPppoeAddress, m_ipDdnsAddress;
+    ui::ComboBox m_cmbVideoFormat, m_cmbDiskFull, m_cmbLanguage, m_cmbDdnsType;
+    ui::Button m_chkUsePppoe, m_chkUseDdns, m_chkAnonymity;
 };
 
 }  // namespace vela::pages

@@ -70,7 +70,7 @@ int CDvsCfgServer::UpdateRecords(int bSave, int /*keepPreview*/) {
         Load(system, network);
         return 1;
     }
-    if (!m_loaded) return 0;  // cleared fields hold nothing of the device's
+    if (!m_bLoaded) return 0;  // cleared fields hold nothing of the device's
     Store(system, network);
     return 1;
 }
@@ -82,70 +82,70 @@ void CDvsCfgServer::Load(const uint8_t* system, const uint8_t* network) {
     const uint8_t* net = network + kNetworkOffset;
     const uint8_t* pppoe = network + kPppoeOffset;
 
-    m_hostName = ReadText(net, kHostNameOffset, kHostNameWidth);
-    m_tcpPort = ReadI32(net, kTcpPortOffset);
-    m_httpPort = ReadI32(net, kHttpPortOffset);
-    m_mask.SetAddress(ReadAddress(net, kMaskOffset));
-    m_gateway.SetAddress(ReadAddress(net, kGatewayOffset));
-    m_address.SetAddress(ReadAddress(net, kAddressOffset));
+    m_strHostName = ReadText(net, kHostNameOffset, kHostNameWidth);
+    m_nTcpPort = ReadI32(net, kTcpPortOffset);
+    m_nHttpPort = ReadI32(net, kHttpPortOffset);
+    m_ipMask.SetAddress(ReadAddress(net, kMaskOffset));
+    m_ipGateway.SetAddress(ReadAddress(net, kGatewayOffset));
+    m_ipAddress.SetAddress(ReadAddress(net, kAddressOffset));
 
-    m_user = device.User();
-    m_password = device.Password();
-    m_mac = ReadText(net, kMacOffset, kMacWidth);
-    m_deviceName = ReadText(general, kDeviceNameOffset, kDeviceNameWidth);
-    m_softwareVersion = ReadText(info, kSoftwareVersionOffset, kSoftwareVersionWidth);
-    m_buildDate = Format("%d.%d.%d  %d:%d:%d", ReadI32(info, kBuildYearOffset),
-                         ReadI32(info, kBuildMonthOffset), ReadI32(info, kBuildDayOffset),
-                         ReadI32(info, kBuildHourOffset), ReadI32(info, kBuildMinuteOffset),
-                         ReadI32(info, kBuildSecondOffset));
-    m_serial =
+    m_strUser = device.User();
+    m_strPassword = device.Password();
+    m_strMac = ReadText(net, kMacOffset, kMacWidth);
+    m_strDeviceName = ReadText(general, kDeviceNameOffset, kDeviceNameWidth);
+    m_strSoftwareVersion = ReadText(info, kSoftwareVersionOffset, kSoftwareVersionWidth);
+    m_strBuildDate = Format("%d.%d.%d  %d:%d:%d", ReadI32(info, kBuildYearOffset),
+                            ReadI32(info, kBuildMonthOffset), ReadI32(info, kBuildDayOffset),
+                            ReadI32(info, kBuildHourOffset), ReadI32(info, kBuildMinuteOffset),
+                            ReadI32(info, kBuildSecondOffset));
+    m_strSerial =
         "DX" + ReadText(info, kSerialOffset, kSerialWidth) + Format("%02d", device.ChannelCount());
 
     // A value outside a list leaves it without selection (and the record as it is on store).
-    m_videoFormat.SetCurSel(ReadI32(general, kVideoStandardOffset));
-    m_diskFull.SetCurSel(ReadI32(general, kDiskFullOffset));
-    m_language.SetCurSel(ReadI32(general, kLanguageOffset));
+    m_cmbVideoFormat.SetCurSel(ReadI32(general, kVideoStandardOffset));
+    m_cmbDiskFull.SetCurSel(ReadI32(general, kDiskFullOffset));
+    m_cmbLanguage.SetCurSel(ReadI32(general, kLanguageOffset));
 
-    m_usePppoe = CheckState(ReadU8(pppoe, kPppoeEnabledOffset));
-    m_pppoeAddress.SetAddress(ReadAddress(pppoe, kPppoeAddressOffset));
-    m_pppoePort = ReadI32(pppoe, kPppoePortOffset);
-    m_pppoeUser = ReadText(pppoe, kPppoeUserOffset, kTextWidth);
-    m_pppoePassword = ReadText(pppoe, kPppoePasswordOffset, kTextWidth);
-    m_anonymity = CheckState(ReadU8(pppoe, kPppoeAnonymousOffset));
+    m_nUsePppoe = CheckState(ReadU8(pppoe, kPppoeEnabledOffset));
+    m_ipPppoeAddress.SetAddress(ReadAddress(pppoe, kPppoeAddressOffset));
+    m_nPppoePort = ReadI32(pppoe, kPppoePortOffset);
+    m_strPppoeUser = ReadText(pppoe, kPppoeUserOffset, kTextWidth);
+    m_strPppoePassword = ReadText(pppoe, kPppoePasswordOffset, kTextWidth);
+    m_nAnonymity = CheckState(ReadU8(pppoe, kPppoeAnonymousOffset));
 
     LoadDdnsTypes(network);
     LoadDdnsEntry(network);
 
-    m_loaded = true;
+    m_bLoaded = true;
     UpdateData(false);
-    SetPppoeFieldsEnabled(m_usePppoe);
-    SetDdnsFieldsEnabled(m_useDdns);
+    SetPppoeFieldsEnabled(m_nUsePppoe);
+    SetDdnsFieldsEnabled(m_nUseDdns);
 }
 
 void CDvsCfgServer::LoadDdnsTypes(const uint8_t* network) {
     const uint8_t* types = network + kDdnsTypesOffset;
-    m_ddnsTypeList.ResetContent();
+    m_cmbDdnsType.ResetContent();
     const int count = DdnsTypeCount(types);
     for (int type = 0; type < count; ++type) {
         const std::string name = ReadText(
             types, kDdnsTypeNamesOffset + static_cast<size_t>(type) * kTextWidth, kTextWidth);
-        m_ddnsTypeList.SetItemData(m_ddnsTypeList.AddString(name), type);
+        m_cmbDdnsType.SetItemData(m_cmbDdnsType.AddString(name), type);
     }
-    m_ddnsTypeList.SetCurSel(m_ddnsType);
+    m_cmbDdnsType.SetCurSel(m_nDdnsType);
 }
 
 // The first entry of the selected type; without one the DDNS fields keep what they show.
 void CDvsCfgServer::LoadDdnsEntry(const uint8_t* network) {
-    if (m_ddnsType < 0 || m_ddnsType >= m_ddnsTypeList.GetCount()) return;
-    const std::string type = m_ddnsTypeList.GetLBText(m_ddnsType);
+    if (m_nDdnsType < 0 || m_nDdnsType >= m_cmbDdnsType.GetCount()) return;
+    const std::string type = m_cmbDdnsType.GetLBText(m_nDdnsType);
     for (int entry = 0; entry < kDdnsEntryCount; ++entry) {
         const uint8_t* ddns = network + kDdnsOffset + static_cast<size_t>(entry) * kDdnsEntrySize;
         if (ReadText(ddns, kDdnsTypeNameOffset, kTextWidth) != type) continue;
-        m_useDdns = CheckState(ReadU8(ddns, kDdnsEnabledOffset));
-        m_ddnsAddress.SetAddress(ReadAddress(ddns, kDdnsServerOffset));
-        m_ddnsPort = ReadI32(ddns, kDdnsPortOffset);
-        m_ddnsUser = ReadText(ddns, kDdnsUserOffset, kTextWidth);
-        m_ddnsPassword = ReadText(ddns, kDdnsPasswordOffset, kTextWidth);
+        m_nUseDdns = CheckState(ReadU8(ddns, kDdnsEnabledOffset));
+        m_ipDdnsAddress.SetAddress(ReadAddress(ddns, kDdnsServerOffset));
+        m_nDdnsPort = ReadI32(ddns, kDdnsPortOffset);
+        m_strDdnsUser = ReadText(ddns, kDdnsUserOffset, kTextWidth);
+        m_strDdnsPassword = ReadText(ddns, kDdnsPasswordOffset, kTextWidth);
         return;
     }
 }
@@ -157,71 +157,72 @@ void CDvsCfgServer::Store(uint8_t* system, uint8_t* network) {
     uint8_t* net = network + kNetworkOffset;
     uint8_t* pppoe = network + kPppoeOffset;
 
-    const uint32_t address = AddressOf(m_address);
-    if (address != ReadAddress(net, kAddressOffset) || m_tcpPort != ReadI32(net, kTcpPortOffset) ||
-        m_httpPort != ReadI32(net, kHttpPortOffset))
-        m_loginParamsChanged = 1;
+    const uint32_t address = AddressOf(m_ipAddress);
+    if (address != ReadAddress(net, kAddressOffset) || m_nTcpPort != ReadI32(net, kTcpPortOffset) ||
+        m_nHttpPort != ReadI32(net, kHttpPortOffset))
+        m_nLoginParamsChanged = 1;
 
-    WriteText(net, kHostNameOffset, kHostNameWidth, m_hostName);
-    if (m_loginParamsChanged) {
+    WriteText(net, kHostNameOffset, kHostNameWidth, m_strHostName);
+    if (m_nLoginParamsChanged) {
         WriteAddress(net, kAddressOffset, address);
-        WriteI32(net, kTcpPortOffset, m_tcpPort);
-        WriteI32(net, kHttpPortOffset, m_httpPort);
+        WriteI32(net, kTcpPortOffset, m_nTcpPort);
+        WriteI32(net, kHttpPortOffset, m_nHttpPort);
     }
-    WriteAddress(net, kMaskOffset, AddressOf(m_mask));
-    WriteAddress(net, kGatewayOffset, AddressOf(m_gateway));
-    WriteText(general, kDeviceNameOffset, kDeviceNameWidth, m_deviceName);
+    WriteAddress(net, kMaskOffset, AddressOf(m_ipMask));
+    WriteAddress(net, kGatewayOffset, AddressOf(m_ipGateway));
+    WriteText(general, kDeviceNameOffset, kDeviceNameWidth, m_strDeviceName);
     // A list without selection (its record value was unknown) leaves that value alone.
     auto storeList = [general](const ui::ComboBox& list, size_t offset) {
         const int position = list.GetCurSel();
         if (position >= 0) WriteI32(general, offset, position);
     };
-    storeList(m_videoFormat, kVideoStandardOffset);
-    storeList(m_diskFull, kDiskFullOffset);
-    storeList(m_language, kLanguageOffset);
+    storeList(m_cmbVideoFormat, kVideoStandardOffset);
+    storeList(m_cmbDiskFull, kDiskFullOffset);
+    storeList(m_cmbLanguage, kLanguageOffset);
 
     // Unchecking turns PPPoE off on the device; its other settings stay as they were.
-    WriteU8(pppoe, kPppoeEnabledOffset, m_usePppoe ? 1 : 0);
-    if (m_usePppoe) {
-        WriteAddress(pppoe, kPppoeAddressOffset, AddressOf(m_pppoeAddress));
-        WriteI32(pppoe, kPppoePortOffset, m_pppoePort);
-        WriteText(pppoe, kPppoeUserOffset, kTextWidth, m_pppoeUser);
-        WriteText(pppoe, kPppoePasswordOffset, kTextWidth, m_pppoePassword);
-        WriteU8(pppoe, kPppoeAnonymousOffset, m_anonymity ? 1 : 0);
+    WriteU8(pppoe, kPppoeEnabledOffset, m_nUsePppoe ? 1 : 0);
+    if (m_nUsePppoe) {
+        WriteAddress(pppoe, kPppoeAddressOffset, AddressOf(m_ipPppoeAddress));
+        WriteI32(pppoe, kPppoePortOffset, m_nPppoePort);
+        WriteText(pppoe, kPppoeUserOffset, kTextWidth, m_strPppoeUser);
+        WriteText(pppoe, kPppoePasswordOffset, kTextWidth, m_strPppoePassword);
+        WriteU8(pppoe, kPppoeAnonymousOffset, m_nAnonymity ? 1 : 0);
     }
     StoreDdnsEntries(network);
 }
 
 // Every entry of the selected type takes the fields; unchecking only turns those entries off.
 void CDvsCfgServer::StoreDdnsEntries(uint8_t* network) {
-    if (m_ddnsType < 0 || m_ddnsType >= m_ddnsTypeList.GetCount()) return;
+    if (m_nDdnsType < 0 || m_nDdnsType >= m_cmbDdnsType.GetCount()) return;
     // The type the fields were loaded for: while the list switches to another type, the list's
     // current text already names the new one.
-    const std::string type = m_ddnsTypeList.GetLBText(m_ddnsType);
+    const std::string type = m_cmbDdnsType.GetLBText(m_nDdnsType);
     for (int entry = 0; entry < kDdnsEntryCount; ++entry) {
         uint8_t* ddns = network + kDdnsOffset + static_cast<size_t>(entry) * kDdnsEntrySize;
         if (ReadText(ddns, kDdnsTypeNameOffset, kTextWidth) != type) continue;
-        WriteU8(ddns, kDdnsEnabledOffset, m_useDdns ? 1 : 0);
-        if (!m_useDdns) continue;
+        WriteU8(ddns, kDdnsEnabledOffset, m_nUseDdns ? 1 : 0);
+        if (!m_nUseDdns) continue;
         WriteText(ddns, kDdnsTypeNameOffset, kTextWidth, type);
-        WriteAddress(ddns, kDdnsServerOffset, AddressOf(m_ddnsAddress));
-        WriteI32(ddns, kDdnsPortOffset, m_ddnsPort);
-        WriteText(ddns, kDdnsUserOffset, kTextWidth, m_ddnsUser);
-        WriteText(ddns, kDdnsPasswordOffset, kTextWidth, m_ddnsPassword);
+        WriteAddress(ddns, kDdnsServerOffset, AddressOf(m_ipDdnsAddress));
+        WriteI32(ddns, kDdnsPortOffset, m_nDdnsPort);
+        WriteText(ddns, kDdnsUserOffset, kTextWidth, m_strDdnsUser);
+        WriteText(ddns, kDdnsPasswordOffset, kTextWidth, m_strDdnsPassword);
     }
 }
 
 void CDvsCfgServer::ClearFields() {
     for (std::string* text :
-         {&m_hostName, &m_user, &m_password, &m_mac, &m_deviceName, &m_softwareVersion,
-          &m_buildDate, &m_serial, &m_pppoeUser, &m_pppoePassword, &m_ddnsUser, &m_ddnsPassword})
+         {&m_strHostName, &m_strUser, &m_strPassword, &m_strMac, &m_strDeviceName,
+          &m_strSoftwareVersion, &m_strBuildDate, &m_strSerial, &m_strPppoeUser,
+          &m_strPppoePassword, &m_strDdnsUser, &m_strDdnsPassword})
         text->clear();
-    m_tcpPort = m_httpPort = m_pppoePort = m_ddnsPort = -1;
-    m_usePppoe = m_useDdns = m_anonymity = 0;
-    m_loaded = false;
+    m_nTcpPort = m_nHttpPort = m_nPppoePort = m_nDdnsPort = -1;
+    m_nUsePppoe = m_nUseDdns = m_nAnonymity = 0;
+    m_bLoaded = false;
     if (!IsWindow()) return;
     for (ui::IpAddress* address :
-         {&m_address, &m_mask, &m_gateway, &m_pppoeAddress, &m_ddnsAddress})
+         {&m_ipAddress, &m_ipMask, &m_ipGateway, &m_ipPppoeAddress, &m_ipDdnsAddress})
         address->ClearAddress();
     UpdateData(false);
 }
@@ -230,11 +231,11 @@ void CDvsCfgServer::GetLoginParams(std::string& user, std::string& password, std
                                    int& port) {
     user = System().GetText(GetDlgItem(id::kUser));
     password = System().GetText(GetDlgItem(id::kPassword));
-    const uint32_t packed = AddressOf(m_address);
+    const uint32_t packed = AddressOf(m_ipAddress);
     address = Format("%d.%d.%d.%d ", static_cast<int>(packed >> 24),
                      static_cast<int>((packed >> 16) & 0xFF),
                      static_cast<int>((packed >> 8) & 0xFF), static_cast<int>(packed & 0xFF));
-    port = m_tcpPort;
+    port = m_nTcpPort;
 }
 
 }  // namespace vela::pages
