@@ -13,8 +13,8 @@ failures=0
 tree() {
   local dir="$work/$1"; shift
   mkdir -p "$dir"
-  for spec in "$@"; do
-    local file=${spec%%:*} include=${spec#*:}
+  for entry in "$@"; do
+    local file=${entry%%:*} include=${entry#*:}
     mkdir -p "$dir/$(dirname "$file")"
     printf '#include %s\nint x;\n' "$include" >"$dir/$file"
   done
