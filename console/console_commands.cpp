@@ -42,7 +42,9 @@ void AddConsoleCommands(ui::ScriptSession& session, CDvsCfgDlg& console) {
                                if (name == action.scriptName) return Click(console, action.slot);
                            return Usage("button", actionNames);
                        });
-    console.SetUrlOpener([&session](const std::string& url) { session.Transcript({"url", url}); });
+    console.Maintenance().SetUrlOpener([&session](const std::string& url) {
+        session.Transcript({"url", url});
+    });
 }
 
 }  // namespace vela::console

@@ -1,9 +1,7 @@
 #include "console/dvs_cfg_dlg.h"
 
-#include "console/upgrade_relay.h"
 #include "device/dvs_device.h"
 #include "platform/kernel.h"
-#include "platform/shell.h"
 #include "resources/dialog_template.h"
 #include "ui/placement.h"
 #include "ui/skin_values.h"
@@ -42,9 +40,7 @@ platform::Lock& DrawLock() {
 }  // namespace
 
 CDvsCfgDlg::CDvsCfgDlg(device::CDvsDevice* device)
-    : Dialog(resources::kConsoleDialogId),
-      m_pDevice(device),
-      m_fnOpenUrl([](const std::string& url) { platform::OpenUrl(url); }) {
+    : Dialog(resources::kConsoleDialogId), m_pDevice(device) {
     for (const PageRow& row : kPageTable) {
         m_arrPages[row.number - 1] = MakePage(row);
         OnClicked(row.buttonId, [this, &row] {
@@ -57,19 +53,19 @@ CDvsCfgDlg::CDvsCfgDlg(device::CDvsDevice* device)
                 OnClicked(action.id, [this] { OnExit(); });
                 break;
             case kBtnUpgrade:
-                OnClicked(action.id, [this] { OnUpgrade(); });
+                OnClicked(action.id, [this] { m_maintenance.OnUpgrade(); });
                 break;
             case kBtnRestart:
-                OnClicked(action.id, [this] { OnRestart(); });
+                OnClicked(action.id, [this] { m_maintenance.OnRestart(); });
                 break;
             case kBtnSave:
-                OnClicked(action.id, [this] { OnSave(); });
+                OnClicked(action.id, [this] { m_maintenance.OnSave(); });
                 break;
             case kBtnTimeAdjust:
-                OnClicked(action.id, [this] { OnTimeAdjust(); });
+                OnClicked(action.id, [this] { m_maintenance.OnTimeAdjust(); });
                 break;
             case kBtnIESetup:
-                OnClicked(action.id, [this] { OnIESetup(); });
+                OnClicked(action.id, [this] { m_maintenance.OnIESetup(); });
                 break;
             default:
                 break;
@@ -105,7 +101,7 @@ bool CDvsCfgDlg::OnInitDialog() {
         m_hLogin = m_pDevice->LoginHandle();
     }
     PlaceWindow();
-    m_nUpgradeToken = RegisterUpgradeWindow(m_hWnd);
+    m_maintenance.Attach();
     CreatePages();
 
     ShowPage(kServerPage, 1);
@@ -239,6 +235,10 @@ bool CDvsCfgDlg::OnEraseBkgnd(platform::Canvas& canvas) {
     return true;
 }
 
+bool CDvsCfgDlg::OnUserMessage(int message, intptr_t wparam, intptr_t /*lparam*/) {
+    return m_maintenance.OnUpgradeMessage(message, wparam);
+}
+
 bool CDvsCfgDlg::OnLButtonDown(platform::Point /*point*/) {
     System().BeginMoveByPress(m_hWnd);
     return true;
@@ -247,8 +247,7 @@ bool CDvsCfgDlg::OnLButtonDown(platform::Point /*point*/) {
 // Neither the draw callback nor an upgrade message may reach a page or a console window that
 // is going away, whichever order the window system destroys them in.
 void CDvsCfgDlg::Withdraw() {
-    UnregisterUpgradeWindow(m_nUpgradeToken);
-    m_nUpgradeToken = 0;
+    m_maintenance.Detach();
     platform::LockGuard guard(DrawLock());
     if (g_pDvsCfgDlg == this) g_pDvsCfgDlg = nullptr;
 }

@@ -13,11 +13,11 @@
 
 #include <array>
 #include <cstdint>
-#include <functional>
 #include <memory>
 #include <string>
 
 #include "console/console_buttons.h"
+#include "console/maintenance_actions.h"
 #include "console/page_table.h"
 #include "pages/server/dvs_cfg_server.h"
 #include "platform/abi.h"
@@ -30,13 +30,6 @@ class CDvsDevice;
 }
 
 namespace vela::console {
-
-// Texts and the firmware filter of the maintenance actions.
-constexpr char kUpgradeFilter[] = "(digicap)|digicap|(*.dav)|*.dav|(*.hex)|*.hex|(*.bin)|*.bin||";
-constexpr char kUpgradeInitialName[] = "digicap";
-constexpr intptr_t kNoUpgrade = -1;      // names no upgrade handle
-constexpr size_t kMaxFirmwarePath = 99;  // characters; a longer chosen path is refused
-constexpr char kPathTooLongText[] = "File Path too long ";
 
 class CDvsCfgDlg : public ui::Dialog {
   public:
@@ -56,11 +49,6 @@ class CDvsCfgDlg : public ui::Dialog {
     void BeginBusy();
     void EndBusy();
     void EnableButtons(bool enable);
-    void OnSave();
-    void OnRestart();
-    void OnUpgrade();
-    void OnTimeAdjust();
-    void OnIESetup();
     void OnExit();
     // The host's motion-alarm state for a channel, for the Alarm page to show.
     void ShowMotionAlarm(int channel, int state);
@@ -68,17 +56,15 @@ class CDvsCfgDlg : public ui::Dialog {
     // --- attributes ---
     int CurrentPage() const { return m_nCurrentPage; }
     bool PageVisited(int page) const;
-    bool SettingsSaved() const { return m_bSaved; }
+    bool SettingsSaved() const { return m_maintenance.SettingsSaved(); }
+    CMaintenanceActions& Maintenance() { return m_maintenance; }
+    device::CDvsDevice* Device() const { return m_pDevice; }
     ui::CSkinButton& Button(ButtonSlot slot) { return m_arrButtons[slot]; }
     // The page of a page number, null for any other number.
     pages::CConsolePage* Page(int page);
     // Page 1 is the Server page (the page table's first row).
     pages::CDvsCfgServer& ServerPage();
     int32_t LoginHandle() const { return m_hLogin; }
-
-    // Scripted consoles record opened URLs instead of starting a browser.
-    using UrlOpener = std::function<void(const std::string& url)>;
-    void SetUrlOpener(UrlOpener opener) { m_fnOpenUrl = std::move(opener); }
 
     // The player library's per-frame callback (player thread): forwards the device context to
     // the shown Channel or Alarm page; nothing while no console is open.
@@ -101,13 +87,6 @@ class CDvsCfgDlg : public ui::Dialog {
     void SetUpButton(ButtonSlot slot, int id, bool pageButton);
     void PlaceWindow();
     void CreatePages();
-    void ApplyLoginParams();
-    void AskReboot();
-    void Reboot();
-    void ShowResult(const char* section, const char* key, const char* fallback = "");
-    std::string Text(const char* section, const char* key, const char* fallback = "") const;
-    void SwitchToServerPage();
-    void StopWatchingUpgrade();
 
     std::array<ui::CSkinButton, kButtonCount> m_arrButtons;
     std::array<std::unique_ptr<pages::CConsolePage>, kPageCount> m_arrPages;  // by number - 1
@@ -120,11 +99,7 @@ class CDvsCfgDlg : public ui::Dialog {
     int32_t m_hLogin = 0;
     std::array<bool, kPageCount> m_arrPageVisited{};
     platform::CursorHandle m_hBusyCursor = nullptr;
-    bool m_bSaved = false;                      // a Save ran; the manager's saved flag
-    uintptr_t m_nUpgradeToken = 0;              // this console's name in the upgrade relay
-    intptr_t m_nWatchedUpgrade = kNoUpgrade;    // the running upgrade the console waits for
-    intptr_t m_nAbandonedUpgrade = kNoUpgrade;  // the last upgrade reported as stalled
-    UrlOpener m_fnOpenUrl;
+    CMaintenanceActions m_maintenance{*this};
 };
 
 // The open console, or null while none is open. Set and cleared only under the console's draw

@@ -1,5 +1,5 @@
-// The console's maintenance actions: Save, Restart, Upgrade, Time adjust and IE Setup. UI
-// thread; the upgrade's completion arrives as a message posted by the upgrade relay.
+#include "console/maintenance_actions.h"
+
 #include <cstdio>
 
 #include "console/dvs_cfg_dlg.h"
@@ -9,6 +9,7 @@
 #include "device/records.h"
 #include "platform/bytes.h"
 #include "platform/diag_log.h"
+#include "platform/shell.h"
 #include "ui/message_box.h"
 #include "ui/text_resources.h"
 
@@ -31,28 +32,40 @@ constexpr int32_t kUpgradeType = 0;
 
 }  // namespace
 
-std::string CDvsCfgDlg::Text(const char* section, const char* key, const char* fallback) const {
+CMaintenanceActions::CMaintenanceActions(CDvsCfgDlg& console)
+    : m_console(console), m_fnOpenUrl([](const std::string& url) { platform::OpenUrl(url); }) {}
+
+void CMaintenanceActions::Attach() {
+    m_nUpgradeToken = RegisterUpgradeWindow(m_console.GetSafeHwnd());
+}
+
+void CMaintenanceActions::Detach() {
+    UnregisterUpgradeWindow(m_nUpgradeToken);
+    m_nUpgradeToken = 0;
+}
+
+std::string CMaintenanceActions::Text(const char* section, const char* key,
+                                      const char* fallback) const {
     return ui::ReadIniText(ui::g_ResourcePaths.textResFile, section, key, fallback,
                            ui::kMessageCapacity);
 }
 
-void CDvsCfgDlg::ShowResult(const char* section, const char* key, const char* fallback) {
-    ui::ShowMessage(m_hWnd, Text(section, key, fallback), kDefaultCaption, MessageButtons::Ok);
+void CMaintenanceActions::ShowResult(const char* section, const char* key, const char* fallback) {
+    ui::ShowMessage(m_console.GetSafeHwnd(), Text(section, key, fallback), kDefaultCaption,
+                    MessageButtons::Ok);
 }
 
-void CDvsCfgDlg::SwitchToServerPage() {
-    if (m_nCurrentPage != kServerPage) OnPageButton(kServerPage);
-}
-
-void CDvsCfgDlg::OnSave() {
-    BeginBusy();
+void CMaintenanceActions::OnSave() {
+    m_console.BeginBusy();
     for (const PageRow& row : kPageTable)
-        if (PageVisited(row.number)) Page(row.number)->UpdateRecords(1, pages::kKeepPreview);
+        if (m_console.PageVisited(row.number))
+            m_console.Page(row.number)->UpdateRecords(1, pages::kKeepPreview);
     m_bSaved = true;
     // The PTZ page's own pre-save step (presets, tours, plans and the preset file) runs here
     // once that page exists; the place holding it now has nothing to keep.
-    const int result = m_pDevice ? m_pDevice->SaveRecords() : -1;
-    EndBusy();
+    device::CDvsDevice* device = m_console.Device();
+    const int result = device ? device->SaveRecords() : -1;
+    m_console.EndBusy();
 
     if (result < 0) {
         g_DiagLog.Write("Save configuration failed!");
@@ -68,63 +81,67 @@ void CDvsCfgDlg::OnSave() {
 }
 
 // The login a changed address or port asks for is kept for GetServerInfo; no new login.
-void CDvsCfgDlg::ApplyLoginParams() {
-    if (!m_pDevice || !ServerPage().LoginParamsChanged()) return;
+void CMaintenanceActions::ApplyLoginParams() {
+    device::CDvsDevice* device = m_console.Device();
+    if (!device || !m_console.ServerPage().LoginParamsChanged()) return;
     std::string user, password, address;
     int port = 0;
-    ServerPage().GetLoginParams(user, password, address, port);
-    m_pDevice->SetLoginParams(user.c_str(), password.c_str(), address.c_str(), port);
+    m_console.ServerPage().GetLoginParams(user, password, address, port);
+    device->SetLoginParams(user.c_str(), password.c_str(), address.c_str(), port);
 }
 
-void CDvsCfgDlg::AskReboot() {
-    if (ui::ShowMessage(m_hWnd, Text(kInfoSection, "NeedReboot"), "", MessageButtons::YesNo) !=
-        MessageAnswer::Yes)
+void CMaintenanceActions::AskReboot() {
+    if (ui::ShowMessage(m_console.GetSafeHwnd(), Text(kInfoSection, "NeedReboot"), "",
+                        MessageButtons::YesNo) != MessageAnswer::Yes)
         return;
     Reboot();
 }
 
-void CDvsCfgDlg::Reboot() {
-    EnableButtons(false);
-    const int accepted = m_pDevice ? m_pDevice->RebootDevice() : 0;
+void CMaintenanceActions::Reboot() {
+    m_console.EnableButtons(false);
+    device::CDvsDevice* device = m_console.Device();
+    const int accepted = device ? device->RebootDevice() : 0;
     ShowResult(kInfoSection, accepted ? "RebootSuc" : "RebootFai");
-    EnableButtons(true);
+    m_console.EnableButtons(true);
 }
 
-void CDvsCfgDlg::OnRestart() {
-    if (ui::ShowMessage(m_hWnd, Text(kStateSection, "MessageBoxTip1", "Reboot camera"), "",
+void CMaintenanceActions::OnRestart() {
+    if (ui::ShowMessage(m_console.GetSafeHwnd(),
+                        Text(kStateSection, "MessageBoxTip1", "Reboot camera"), "",
                         MessageButtons::OkCancel) != MessageAnswer::Ok)
         return;
-    SwitchToServerPage();
-    ServerPage().ClearFields();
+    m_console.OnPageButton(kServerPage);
+    m_console.ServerPage().ClearFields();
     Reboot();
 }
 
-void CDvsCfgDlg::OnUpgrade() {
-    BeginBusy();
-    SwitchToServerPage();
+void CMaintenanceActions::OnUpgrade() {
+    m_console.BeginBusy();
+    m_console.OnPageButton(kServerPage);
     const std::optional<std::string> path =
-        ui::AskOpenFile(m_hWnd, kUpgradeFilter, kUpgradeInitialName);
+        ui::AskOpenFile(m_console.GetSafeHwnd(), kUpgradeFilter, kUpgradeInitialName);
     if (!path) {
-        EndBusy();
+        m_console.EndBusy();
         return;
     }
     if (path->size() > kMaxFirmwarePath) {
-        EndBusy();
-        ui::ShowMessage(m_hWnd, kPathTooLongText, kDefaultCaption, MessageButtons::Ok);
+        m_console.EndBusy();
+        ui::ShowMessage(m_console.GetSafeHwnd(), kPathTooLongText, kDefaultCaption,
+                        MessageButtons::Ok);
         return;
     }
 
     device::NetSdk& sdk = device::ProcessNetSdk();
-    const int32_t upgrade =
-        sdk.Upgrade(m_hLogin, path->c_str(), kUpgradeType, OnUpgradeProgress, m_nUpgradeToken);
+    const int32_t upgrade = sdk.Upgrade(m_console.LoginHandle(), path->c_str(), kUpgradeType,
+                                        OnUpgradeProgress, m_nUpgradeToken);
     if (sdk.GetUpgradeState(upgrade) == kUpgradeFailed) {
         g_DiagLog.Write("H264_DVR_Upgrade() Fail....");
-        EndBusy();
+        m_console.EndBusy();
         ShowResult(kStateSection, "UpdateFail");
         return;
     }
     const bool done = sdk.GetUpgradeState(upgrade) == kUpgradeDone;
-    EndBusy();
+    m_console.EndBusy();
     if (done) {
         ShowResult(kStateSection, "UpdateSucc");
         return;
@@ -135,12 +152,12 @@ void CDvsCfgDlg::OnUpgrade() {
     WatchUpgrade(m_nUpgradeToken, upgrade);
 }
 
-bool CDvsCfgDlg::OnUserMessage(int message, intptr_t wparam, intptr_t /*lparam*/) {
+bool CMaintenanceActions::OnUpgradeMessage(int message, intptr_t wparam) {
     if (message == kUpgradeFinishedMessage) {
         // The end of an upgrade given up as stalled comes too late to be believed.
         if (wparam == m_nAbandonedUpgrade) return true;
         if (wparam == m_nWatchedUpgrade) StopWatchingUpgrade();
-        EndBusy();
+        m_console.EndBusy();
         ShowResult(kStateSection, "UpdateSucc");
         return true;
     }
@@ -149,23 +166,25 @@ bool CDvsCfgDlg::OnUserMessage(int message, intptr_t wparam, intptr_t /*lparam*/
         StopWatchingUpgrade();
         m_nAbandonedUpgrade = wparam;
         g_DiagLog.Write("Upgrade stalled: no progress for %u ms", UpgradeStallTimeout());
-        EndBusy();
+        m_console.EndBusy();
         ShowResult(kStateSection, "UpdateFail");
         return true;
     }
     return false;
 }
 
-void CDvsCfgDlg::StopWatchingUpgrade() {
+void CMaintenanceActions::StopWatchingUpgrade() {
     EndUpgradeWatch(m_nUpgradeToken);
     m_nWatchedUpgrade = kNoUpgrade;
 }
 
-void CDvsCfgDlg::OnTimeAdjust() {
-    if (ui::ShowMessage(m_hWnd, Text(kStateSection, "MessageBoxTip0", "Adjust time"), "",
+void CMaintenanceActions::OnTimeAdjust() {
+    if (ui::ShowMessage(m_console.GetSafeHwnd(),
+                        Text(kStateSection, "MessageBoxTip0", "Adjust time"), "",
                         MessageButtons::OkCancel) != MessageAnswer::Ok)
         return;
-    const bool set = m_pDevice && m_pDevice->SetDeviceTime() != 0;
+    device::CDvsDevice* device = m_console.Device();
+    const bool set = device && device->SetDeviceTime() != 0;
     if (set)
         ShowResult(kInfoSection, "SetTimeSuc", "Successfully!");
     else
@@ -173,9 +192,10 @@ void CDvsCfgDlg::OnTimeAdjust() {
 }
 
 // The live record is read, so an edited but unsaved address or port is what opens.
-void CDvsCfgDlg::OnIESetup() {
+void CMaintenanceActions::OnIESetup() {
     using namespace device::fields;  // NOLINT(google-build-using-namespace): record 20's fields
-    const uint8_t* group = m_pDevice ? m_pDevice->GetRecordGroup(kNetworkGroup) : nullptr;
+    device::CDvsDevice* device = m_console.Device();
+    const uint8_t* group = device ? device->GetRecordGroup(kNetworkGroup) : nullptr;
     if (!group) return;
     const uint8_t* record = group + kNetworkOffset;
     char url[64];
