@@ -1,7 +1,6 @@
 #include "tools/player/port.h"
 
-#include <array>
-#include <memory>
+#include <new>
 
 #include "platform/frame_present.h"
 #include "tools/player/container.h"
@@ -134,13 +133,16 @@ void Port::Run(uint32_t generation) {
 
 Port* PortAt(int32_t number) {
     if (number < 0 || number >= kPortCount) return nullptr;
-    // Never destroyed: a display thread may outlive static destruction at process exit.
-    static auto* ports = [] {
-        auto* table = new std::array<std::unique_ptr<Port>, kPortCount>();
-        for (int32_t i = 0; i < kPortCount; ++i) (*table)[i] = std::make_unique<Port>(i);
-        return table;
+    // Built in place in the library's own storage and never destroyed: a display thread may
+    // outlive static destruction at process exit, and nothing is left on the heap for a host
+    // that unloads the library after closing its streams.
+    alignas(Port) static unsigned char storage[kPortCount][sizeof(Port)];
+    static const bool built = [] {
+        for (int32_t i = 0; i < kPortCount; ++i) new (storage[i]) Port(i);
+        return true;
     }();
-    return (*ports)[number].get();
+    (void)built;
+    return std::launder(reinterpret_cast<Port*>(storage[number]));
 }
 
 }  // namespace vela::player
