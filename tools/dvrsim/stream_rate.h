@@ -2,6 +2,7 @@
 // bytes a channel, the main stream's 44-byte block, then the sub stream's) gives the frame
 // rate and the bit rate, and the video packets are padded to match, as a real encoder's
 // frames would be sized. Every value from the record is bounded; a bad one gives the default.
+// Pure functions: a session's thread calls them.
 #pragma once
 
 #include <cstddef>

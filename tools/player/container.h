@@ -11,7 +11,8 @@
 // Payloads: a stream start carries the device's stream header (dvrsim's "VTPS") or the
 // 6-byte substitute 00 00 00 01 0E 0E; a video frame a test picture (tools/wire) and padding;
 // audio a 20-byte "alaw" descriptor and the samples.
-// The parser reads nothing outside the chunk it is given and refuses anything else.
+// The parser reads nothing outside the chunk it is given and refuses anything else; it keeps
+// no state, so any thread may call it.
 #pragma once
 
 #include <cstddef>

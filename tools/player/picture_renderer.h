@@ -1,5 +1,6 @@
 // Draws a test picture (tools/wire/test_picture.h) at its own size: the eight colour bars
-// shifted right, the white square, the overlay text at the top left.
+// shifted right, the white square, the overlay text at the top left. Runs on a port's display
+// thread.
 #pragma once
 
 #include <cstdint>
