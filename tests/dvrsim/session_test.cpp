@@ -2,8 +2,11 @@
 // requests and replies, faults, bad input, and the stream a play sends.
 #include <gtest/gtest.h>
 
+#include "platform/bytes.h"
 #include "session_thread.h"
 #include "test_folder.h"
+#include "tools/dvrsim/record_table.h"
+#include "tools/dvrsim/stream_rate.h"
 #include "tools/wire/commands.h"
 #include "tools/wire/memory_stream.h"
 #include "tools/wire/payload.h"
@@ -157,14 +160,47 @@ TEST_F(SessionFixture, APlaySendsHeaderThenIFramePFramesAndAudio) {
             frames.push_back(picture.frame);
         }
     }
-    const std::vector<int32_t> expected = {0, 1, 10, 10, 2, 10, 10, 2, 10, 10, 2, 10};
+    // The sub stream's 12 frames a second: 83 ms of sound after each frame.
+    const std::vector<int32_t> expected = {0, 1, 10, 10, 10, 10, 2, 10, 10, 10, 10, 2};
     EXPECT_EQ(types, expected);
-    EXPECT_EQ(frames, (std::vector<uint32_t>{0, 1, 2, 3}));
+    EXPECT_EQ(frames, (std::vector<uint32_t>{0, 1, 2}));
 
     // After the stop's reply no packet of the play follows.
     wire::Frame reply;
     ASSERT_EQ(Call(wire::kStopPlay, Ints({7}), &reply), wire::ReadResult::kFrame);
     EXPECT_EQ(wire::ReadFrame(*client_, &reply, 150), wire::ReadResult::kTimeout);
+}
+
+TEST_F(SessionFixture, AStreamsBytesFollowTheStoredBitRate) {
+    std::vector<uint8_t> encoding;
+    ASSERT_EQ(device_->Read(kRecEncoding, 0, 4096, &encoding), wire::kOk);
+    WriteI32(encoding.data(), 16, 10);   // main stream of channel 0: 10 frames a second
+    WriteI32(encoding.data(), 20, 800);  // at 800 kbit/s
+    ASSERT_EQ(device_->Store(kRecEncoding, 0, encoding.data(), encoding.size()), wire::kOk);
+    ASSERT_EQ(Status(wire::kLogin, LoginPayload("pw")), wire::kOk);
+    ASSERT_EQ(Status(wire::kStartPlay, Ints({3, 0, 0})), wire::kOk);
+    std::vector<size_t> sizes;  // one second of video: the I frame and nine P frames
+    while (sizes.size() < 10) {
+        wire::Frame packet;
+        ASSERT_EQ(wire::ReadFrame(*client_, &packet, 2000), wire::ReadResult::kFrame);
+        wire::PayloadReader in(packet.payload);
+        in.I32();
+        int32_t type = in.I32();
+        if (type == wire::kPacketIFrame || type == wire::kPacketPFrame) {
+            sizes.push_back(in.RestSize() - 4);
+        }
+    }
+    size_t total = 0;
+    for (size_t size : sizes) total += size;
+    EXPECT_NEAR(static_cast<double>(total), 800 * 1000 / 8, 800.0);
+    EXPECT_GT(sizes[0], 5 * sizes[1]);
+
+    // Values no encoder has fall back to 25 frames and 1536 kbit/s.
+    WriteI32(encoding.data(), 16, 0);
+    WriteI32(encoding.data(), 20, -5);
+    StreamRate rate = ReadStreamRate(encoding, 0, 0);
+    EXPECT_EQ(rate.fps, 25u);
+    EXPECT_EQ(rate.kbitPerSecond, 1536u);
 }
 
 TEST_F(SessionFixture, RebootAndLogoutAnswerThenClose) {

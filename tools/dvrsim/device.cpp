@@ -218,6 +218,11 @@ int32_t Device::PtzPreset(int channel, int command, int preset) {
     return wire::kOk;
 }
 
+StreamRate Device::EncodingRate(int channel, int streamType) {
+    std::lock_guard<std::mutex> lock(mutex_);
+    return ReadStreamRate(Record(kRecEncoding), channel, streamType);
+}
+
 std::string Device::Overlay(int channel) const {
     std::lock_guard<std::mutex> lock(mutex_);
     if (channel < 0 || channel >= kMaxChannels) return std::string();

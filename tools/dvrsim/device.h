@@ -13,6 +13,7 @@
 #include "tools/dvrsim/device_shape.h"
 #include "tools/dvrsim/faults.h"
 #include "tools/dvrsim/state_file.h"
+#include "tools/dvrsim/stream_rate.h"
 
 namespace vela::dvrsim {
 
@@ -48,6 +49,8 @@ class Device {
     int32_t PtzPreset(int channel, int command, int preset);
     // The overlay line of a channel's picture: its number and the last PTZ command.
     std::string Overlay(int channel) const;
+    // The frame and bit rate a channel's stream is encoded at (the encoding record).
+    StreamRate EncodingRate(int channel, int streamType);
 
     int32_t BeginUpgrade(uint32_t size);
     // Bytes received so far, or an error (no upgrade begun, more than announced).

@@ -12,10 +12,8 @@ namespace vela::dvrsim {
 namespace {
 
 constexpr uint32_t kIdleWaitMs = 50;
-constexpr uint32_t kFrameIntervalMs = 40;  // 25 pictures a second
-constexpr uint32_t kFramesPerIFrame = 25;
-constexpr uint32_t kFps = 1000 / kFrameIntervalMs;
 constexpr int kMaxPlaysPerConnection = 8;
+constexpr uint32_t kAudioPacketMs = 20;
 constexpr uint16_t kMainWidth = 704, kMainHeight = 576;
 constexpr uint16_t kSubWidth = 352, kSubHeight = 288;
 
@@ -122,13 +120,14 @@ int32_t Session::Dispatch(const wire::Frame& request, std::vector<uint8_t>* payl
             return device_.Store(command, channel, in.Rest(), in.RestSize());
         }
         case wire::kStartPlay: {
-            Play play{in.I32(), in.I32(), in.I32()};
+            Play play{in.I32(), in.I32(), in.I32(), 0, 0, 0, 0, StreamRate{}};
             if (!in.ok() || play.streamType < 0 || play.streamType > 1)
                 return wire::kErrBadArgument;
             if (play.channel < 0 || play.channel >= device_.shape().channels) {
                 return wire::kErrBadChannel;
             }
             if (plays_.size() >= kMaxPlaysPerConnection) return wire::kErrBadArgument;
+            play.rate = device_.EncodingRate(play.channel, play.streamType);
             play.started = play.nextDue = platform::TickCount();
             plays_.push_back(play);
             return wire::kOk;
@@ -176,27 +175,33 @@ bool Session::SendDuePackets() {
         uint16_t width = main ? kMainWidth : kSubWidth;
         uint16_t height = main ? kMainHeight : kSubHeight;
         uint32_t elapsed = now - play.started;
+        uint32_t fps = play.rate.fps;  // one I frame a second
+        // Frame i is due at i * 1000 / fps ms, so the pace stays exact at any frame rate.
+        uint64_t frame = play.frame;
+        uint32_t interval = static_cast<uint32_t>((frame + 1) * 1000 / fps - frame * 1000 / fps);
         if (play.frame == 0) {
             auto header =
-                wire::BuildStreamHeader(width, height, kFps, static_cast<uint32_t>(play.channel));
+                wire::BuildStreamHeader(width, height, fps, static_cast<uint32_t>(play.channel));
             if (!SendPacket(play, wire::kPacketStreamHeader, width, height, header)) return false;
         }
-        bool key = play.frame % kFramesPerIFrame == 0;
+        bool key = play.frame % fps == 0;
         wire::Picture picture = wire::MakePicture(static_cast<uint8_t>(play.channel), width, height,
                                                   play.frame, key, device_.Overlay(play.channel));
         int32_t type = key ? wire::kPacketIFrame : wire::kPacketPFrame;
-        if (!SendPacket(play, type, width, height, wire::BuildVideoPacket(picture, elapsed))) {
-            return false;
-        }
-        for (int i = 0; i < 2; ++i) {  // 40 ms of sound in two 20 ms packets
+        std::vector<uint8_t> packet = wire::BuildVideoPacket(picture, elapsed);
+        packet.resize(VideoPacketSize(play.rate, key, static_cast<uint32_t>(packet.size())), 0);
+        if (!SendPacket(play, type, width, height, packet)) return false;
+        // Sound in 20 ms packets, as many as the stream's time has reached by this frame's end.
+        uint32_t soundDue = static_cast<uint32_t>((frame + 1) * 1000 / fps / kAudioPacketMs);
+        while (play.audio < soundDue) {
             if (!SendPacket(play, wire::kPacketAudio, width, height,
                             wire::BuildAudioPacket(play.audio++, elapsed))) {
                 return false;
             }
         }
         ++play.frame;
-        play.nextDue += kFrameIntervalMs;
-        if (Due(now, play.nextDue)) play.nextDue = now + kFrameIntervalMs;  // fell behind: skip
+        play.nextDue += interval;
+        if (Due(now, play.nextDue)) play.nextDue = now + interval;  // fell behind: skip
     }
     return true;
 }

@@ -38,6 +38,7 @@ class Session {
         uint32_t audio = 0;
         uint32_t started = 0;
         uint32_t nextDue = 0;
+        StreamRate rate;  // read from the encoding record when the play starts
     };
 
     bool Reply(const wire::Frame& request, int32_t status, std::vector<uint8_t> payload = {});

@@ -5,8 +5,10 @@
 //   type 0  stream header, once at the start: "VTPS", u16 width, u16 height, u32 frames per
 //           second, u32 channel (16 bytes)
 //   type 1  I frame: a 16-byte prefix ("VTPI", u32 frame number, u32 time in ms, u32 0),
-//           then a picture
-//   type 2  P frame: an 8-byte prefix (u32 frame number, u32 time in ms), then a picture
+//           then a picture and zero padding
+//   type 2  P frame: an 8-byte prefix (u32 frame number, u32 time in ms), then a picture and
+//           zero padding
+// The padding sizes the frames as the channel's bit rate would (dvrsim's stream_rate.h).
 //   type 10 audio: an 8-byte prefix (u32 packet number, u32 time in ms), then 160 bytes of
 //           8 kHz A-law samples (20 ms of a 1 kHz tone)
 //
