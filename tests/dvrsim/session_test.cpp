@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "session_thread.h"
-#include "test_folder.h"
+#include "tests/common/temp_folder.h"
 #include "tools/wire/commands.h"
 #include "tools/wire/memory_stream.h"
 #include "tools/wire/payload.h"
@@ -13,7 +13,7 @@ namespace vela::dvrsim {
 namespace {
 
 using testing::SessionThread;
-using testing::TestFolder;
+using testing::TempFolder;
 
 // The device end runs a Session on its own thread; the test speaks raw frames.
 class SessionFixture : public ::testing::Test {
@@ -63,7 +63,7 @@ class SessionFixture : public ::testing::Test {
         return std::vector<uint8_t>(text.begin(), text.end());
     }
 
-    TestFolder folder_;
+    TempFolder folder_;
     std::unique_ptr<Device> device_;
     std::unique_ptr<wire::MemoryEnd> client_;
     std::unique_ptr<SessionThread> session_;
