@@ -10,6 +10,8 @@
 # VELA_NATIVE_BUILD and VELA_WIN64_BUILD choose other build folders.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
+# shellcheck source=scripts/dvrsim-start.sh
+source "$root/scripts/dvrsim-start.sh"
 if [ -z "${DISPLAY:-}" ] && [ -z "${VELA_CONSOLE_SCRIPT:-}" ]; then
   echo "console-wine: no DISPLAY to show the console on, and no VELA_CONSOLE_SCRIPT to drive it" >&2
   exit 2
@@ -48,17 +50,8 @@ if [ -z "${DISPLAY:-}" ]; then
   echo "== no DISPLAY: the console opens on the virtual screen $DISPLAY"
 fi
 
-"$native/bin/dvrsim" --port 0 --state "$state/device.bin" >"$state/dvrsim.out" 2>&1 &
-dvrsim_pid=$!
-port=""
-for _ in $(seq 1 100); do
-  port=$(sed -n 's/^dvrsim listening on 127\.0\.0\.1:\([0-9]*\) .*/\1/p' "$state/dvrsim.out")
-  [ -n "$port" ] && break
-  kill -0 "$dvrsim_pid" 2>/dev/null || { cat "$state/dvrsim.out"; exit 1; }
-  sleep 0.05
-done
-[ -n "$port" ] || { echo "dvrsim did not start"; cat "$state/dvrsim.out"; exit 1; }
-cat "$state/dvrsim.out"
+start_dvrsim "$native/bin/dvrsim" "$state"
+port=$dvrsim_port
 
 echo "== vela-host.exe setup --address Office --ip 127.0.0.1 --port $port --user admin (wine64)"
 status=0

@@ -9,6 +9,8 @@
 #   scripts/demo.sh            (VELA_DEMO_OUTPUT and VELA_NATIVE_BUILD choose other folders)
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
+# shellcheck source=scripts/dvrsim-start.sh
+source "$root/scripts/dvrsim-start.sh"
 # The demonstration runs the Linux build only: no Windows compilers, wine or X server.
 "$root/scripts/setup.sh" native
 
@@ -32,19 +34,9 @@ cleanup() {
 trap cleanup EXIT
 
 echo "== starting dvrsim"
-"$bin/dvrsim" --port 0 --state "$state/device.bin" >"$state/dvrsim.out" 2>&1 &
-dvrsim_pid=$!
-port=""
-for _ in $(seq 1 100); do
-  port=$(sed -n 's/^dvrsim listening on 127\.0\.0\.1:\([0-9]*\) (http \([0-9]*\)).*/\1 \2/p' \
-           "$state/dvrsim.out")
-  [ -n "$port" ] && break
-  kill -0 "$dvrsim_pid" 2>/dev/null || { cat "$state/dvrsim.out"; exit 1; }
-  sleep 0.05
-done
-[ -n "$port" ] || { echo "dvrsim did not start"; cat "$state/dvrsim.out"; exit 1; }
-read -r device_port http_port <<<"$port"
-cat "$state/dvrsim.out"
+start_dvrsim "$bin/dvrsim" "$state"
+device_port=$dvrsim_port
+http_port=$dvrsim_http_port
 
 mkdir -p "$out"
 rm -f "$out"/console-*.bmp "$out"/console-*.png "$out"/server-page-*.txt "$out"/transcript.txt \

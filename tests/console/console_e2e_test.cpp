@@ -14,7 +14,9 @@
 #include "platform/kernel.h"
 #include "platform/net.h"
 #include "plugin/VelaSetupDll.h"
-#include "tests/plugin/temp_folder.h"
+#include "tests/common/environment.h"
+#include "tests/common/plugin_module.h"
+#include "tests/common/temp_folder.h"
 #include "tools/dvrsim/server.h"
 #include "tools/wire/firmware_image.h"
 #include "ui/console_script.h"
@@ -29,40 +31,8 @@ constexpr size_t kRecord20Size = 144;
 constexpr size_t kDeviceAddress = 64;  // record 20
 constexpr size_t kWebPort = 76;
 
-struct Plugin {
-    std::unique_ptr<platform::Library> library;
-    vela_setup::InitFn init = nullptr;
-    vela_setup::UnInitFn unInit = nullptr;
-    vela_setup::SetupServerFn setupServer = nullptr;
-    vela_setup::GetServerInfoFn getServerInfo = nullptr;
-};
-
-// Loaded once and kept until the program ends, as a host keeps it.
-const Plugin& ThePlugin() {
-    static Plugin* plugin = [] {
-        auto* p = new Plugin();
-        p->library = platform::OpenLibrary(
-            platform::JoinPath(platform::HostFolder(), platform::LibraryFileName("VelaSetupDll")));
-        if (p->library) {
-            p->init = reinterpret_cast<vela_setup::InitFn>(p->library->Symbol("Init"));
-            p->unInit = reinterpret_cast<vela_setup::UnInitFn>(p->library->Symbol("UnInit"));
-            p->setupServer =
-                reinterpret_cast<vela_setup::SetupServerFn>(p->library->Symbol("SetupServer"));
-            p->getServerInfo =
-                reinterpret_cast<vela_setup::GetServerInfoFn>(p->library->Symbol("GetServerInfo"));
-        }
-        return p;
-    }();
-    return *plugin;
-}
-
-void SetEnvironment(const char* name, const std::string& value) {
-#if defined(_WIN32)
-    _putenv_s(name, value.c_str());
-#else
-    setenv(name, value.c_str(), 1);
-#endif
-}
+using testing::SetEnvironment;
+using testing::ThePlugin;
 
 // The text the plug-in shows for a key: what the language folder beside the host holds.
 std::string SkinText(const char* section, const char* key) {
@@ -93,7 +63,7 @@ class ConsoleEndToEnd : public ::testing::Test {
     void StartDevice() {
         dvrsim::ServerOptions options;
         options.port = 0;
-        options.device.statePath = folder.Child("state.bin");
+        options.device.statePath = folder.File("state.bin");
         options.device.shape.alarmInputs = alarmInputs;
         server = std::make_unique<dvrsim::Server>(options);
         std::string reason;
@@ -106,7 +76,7 @@ class ConsoleEndToEnd : public ::testing::Test {
     }
     // SetupServer with the script; the transcript it left.
     std::string RunConsole(const std::string& script, int32_t* result = nullptr) {
-        const std::string transcript = folder.Child("transcript.txt");
+        const std::string transcript = folder.File("transcript.txt");
         SetEnvironment(ui::kScriptVariable, folder.Write("script.txt", script));
         SetEnvironment(ui::kTranscriptVariable, transcript);
         const int32_t saved =
@@ -122,7 +92,7 @@ class ConsoleEndToEnd : public ::testing::Test {
     }
     // A path of exactly `length` characters in the test folder.
     std::string PathOfLength(size_t length, const std::vector<uint8_t>& content) {
-        const std::string prefix = folder.Child("f");
+        const std::string prefix = folder.File("f");
         const std::string path = prefix + std::string(length - prefix.size(), 'w');
         std::ofstream(path, std::ios::binary)
             .write(reinterpret_cast<const char*>(content.data()),

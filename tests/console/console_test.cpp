@@ -15,16 +15,16 @@
 #include "device/dvs_device.h"
 #include "platform/bytes.h"
 #include "platform/kernel.h"
-#include "tests/device/fake_netsdk.h"
-#include "tests/plugin/temp_folder.h"
+#include "tests/common/fake_netsdk.h"
+#include "tests/common/temp_folder.h"
 #include "ui/console_script.h"
 #include "ui/text_resources.h"
 
 namespace vela::console {
 namespace {
 
-using device::testing::FakeNetSdk;
-using device::testing::NetSdkCall;
+using vela::testing::FakeNetSdk;
+using vela::testing::NetSdkCall;
 
 constexpr size_t kWebPort = 76;  // record 20
 
@@ -71,8 +71,8 @@ class ConsoleTest : public ::testing::Test {
         ui::ResourcePaths& paths = ui::g_ResourcePaths;
         paths.languageFolder = folder.Path() + platform::PathSeparator();
         paths.textResFile = folder.Write("VelaSetupDllTextRes.ini", kTextRes);
-        paths.controlPosFile = folder.Child("VelaSetupDllControlPos.ini");
-        paths.staticButtonTextFile = folder.Child("VelaSetupDllStaticButtonText.ini");
+        paths.controlPosFile = folder.File("VelaSetupDllControlPos.ini");
+        paths.staticButtonTextFile = folder.File("VelaSetupDllStaticButtonText.ini");
         device::InstallNetSdk(&sdk);
     }
     void TearDown() override {
@@ -89,7 +89,7 @@ class ConsoleTest : public ::testing::Test {
     // Runs a console on the device with the script; returns the transcript.
     std::string Run(const std::string& script) {
         const std::string scriptPath = folder.Write("script.txt", script);
-        const std::string transcript = folder.Child("transcript.txt");
+        const std::string transcript = folder.File("transcript.txt");
         console = std::make_unique<CDvsCfgDlg>(device.get());
         EXPECT_EQ(g_pDvsCfgDlg, nullptr) << "published only once its window and pages exist";
         {

@@ -17,7 +17,7 @@
 #include "device/netsdk_library.h"
 #include "platform/kernel.h"
 #include "platform/net.h"
-#include "tests/plugin/temp_folder.h"
+#include "tests/common/temp_folder.h"
 #include "tools/dvrsim/server.h"
 #include "tools/wire/firmware_image.h"
 #include "ui/console_script.h"
@@ -38,12 +38,12 @@ class UpgradeStall : public ::testing::Test {
         ui::ResourcePaths& paths = ui::g_ResourcePaths;
         paths.languageFolder = folder.Path() + platform::PathSeparator();
         paths.textResFile = folder.Write("VelaSetupDllTextRes.ini", kTextRes);
-        paths.controlPosFile = folder.Child("VelaSetupDllControlPos.ini");
-        paths.staticButtonTextFile = folder.Child("VelaSetupDllStaticButtonText.ini");
+        paths.controlPosFile = folder.File("VelaSetupDllControlPos.ini");
+        paths.staticButtonTextFile = folder.File("VelaSetupDllStaticButtonText.ini");
 
         dvrsim::ServerOptions options;
         options.port = 0;
-        options.device.statePath = folder.Child("device.bin");
+        options.device.statePath = folder.File("device.bin");
         server = std::make_unique<dvrsim::Server>(options);
         std::string reason;
         ASSERT_TRUE(server->Start(&reason)) << reason;
@@ -77,7 +77,7 @@ class UpgradeStall : public ::testing::Test {
     }
     // Runs the console with the script; "fault LINE" sets a fault of the device meanwhile.
     std::string Run(const std::string& script) {
-        const std::string transcript = folder.Child("transcript.txt");
+        const std::string transcript = folder.File("transcript.txt");
         CDvsCfgDlg console(connection.get());
         {
             ui::ScriptSession session(folder.Write("script.txt", script), transcript);

@@ -9,14 +9,14 @@
 #include "device/dvs_device.h"
 #include "device/server_info_record.h"
 #include "platform/bytes.h"
-#include "tests/device/fake_netsdk.h"
+#include "tests/common/fake_netsdk.h"
 #include "tests/device/log_capture.h"
 
 namespace vela::device {
 namespace {
 
-using testing::FakeNetSdk;
-using testing::NetSdkCall;
+using vela::testing::FakeNetSdk;
+using vela::testing::NetSdkCall;
 using Read = std::tuple<uint32_t, int32_t, uint32_t>;  // command, channel, size
 
 std::vector<Read> ReadsOf(const FakeNetSdk& sdk) {

@@ -9,13 +9,13 @@
 #include "device/records.h"
 #include "platform/bytes.h"
 #include "platform/kernel.h"
-#include "tests/device/fake_netsdk.h"
+#include "tests/common/fake_netsdk.h"
 
 namespace vela::device {
 namespace {
 
-using testing::FakeNetSdk;
-using testing::NetSdkCall;
+using vela::testing::FakeNetSdk;
+using vela::testing::NetSdkCall;
 using Store = std::pair<uint32_t, int32_t>;  // command, channel
 
 class DeviceSave : public ::testing::Test {

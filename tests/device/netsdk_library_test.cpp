@@ -8,7 +8,7 @@
 #include "device/dvs_device.h"
 #include "device/netsdk_library.h"
 #include "platform/kernel.h"
-#include "tests/device/fake_netsdk.h"
+#include "tests/common/fake_netsdk.h"
 #include "tests/device/log_capture.h"
 
 namespace vela::device {
@@ -131,7 +131,7 @@ TEST(NetSdkLibrary, EveryEntryPointWithItsOrdinalMissingAnswersZeroAndLogsIt) {
 }
 
 TEST(NetSdkLibrary, AnInstalledNetSdkReplacesTheProcessLibraryUntilRemoved) {
-    testing::FakeNetSdk fake;
+    vela::testing::FakeNetSdk fake;
     InstallNetSdk(&fake);
     EXPECT_EQ(&ProcessNetSdk(), &fake);
     CDvsDevice device;

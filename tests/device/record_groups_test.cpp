@@ -3,7 +3,7 @@
 
 #include "device/dvs_device.h"
 #include "device/records.h"
-#include "tests/device/fake_netsdk.h"
+#include "tests/common/fake_netsdk.h"
 
 namespace vela::device {
 namespace {
@@ -22,7 +22,7 @@ constexpr GroupMember kGroupMembers[] = {
 };
 
 TEST(RecordGroups, RecordsSitAtTheirOffsetsWithinTheirGroup) {
-    testing::FakeNetSdk sdk;
+    vela::testing::FakeNetSdk sdk;
     sdk.SetDeviceCounts(4, 0, 2, 1);
     CDvsDevice device(sdk);
     ASSERT_EQ(device.Connect("dvr", "10.0.0.2", 34567, "admin", "", 0, "", 0), 1);
@@ -42,7 +42,7 @@ TEST(RecordGroups, RecordsSitAtTheirOffsetsWithinTheirGroup) {
 }
 
 TEST(RecordGroups, GroupOneIsDeviceInfoUnknownGroupsAreNullAndClearZeroesAll) {
-    testing::FakeNetSdk sdk;
+    vela::testing::FakeNetSdk sdk;
     sdk.SetDeviceCounts(3, 1, 0, 0);
     CDvsDevice device(sdk);
     for (int group : {-1, 0, 5, 9}) EXPECT_EQ(device.GetRecordGroup(group), nullptr);

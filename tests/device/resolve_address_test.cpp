@@ -4,14 +4,14 @@
 #include "device/dvs_device.h"
 #include "platform/net.h"
 #include "platform/net_server.h"
-#include "tests/device/fake_netsdk.h"
+#include "tests/common/fake_netsdk.h"
 #include "tests/device/log_capture.h"
 #include "tests/device/query_server.h"
 
 namespace vela::device {
 namespace {
 
-using testing::FakeNetSdk;
+using vela::testing::FakeNetSdk;
 
 class ResolveAddress : public ::testing::Test {
   protected:

@@ -6,7 +6,7 @@
 #include <fstream>
 
 #include "platform/bytes.h"
-#include "test_folder.h"
+#include "tests/common/temp_folder.h"
 #include "tools/dvrsim/default_records.h"
 #include "tools/dvrsim/device.h"
 #include "tools/dvrsim/record_table.h"
@@ -16,9 +16,9 @@
 namespace vela::dvrsim {
 namespace {
 
-using testing::TestFolder;
+using testing::TempFolder;
 
-DeviceOptions Options(const TestFolder& folder) {
+DeviceOptions Options(const TempFolder& folder) {
     DeviceOptions options;
     options.statePath = folder.File("state.bin");
     options.password = "secret";
@@ -32,7 +32,7 @@ std::vector<uint8_t> ReadOk(Device& device, int command, int channel, uint32_t c
 }
 
 TEST(DvrsimDevice, LoginAndReadsFollowTheRecordAndChannelRules) {
-    TestFolder folder;
+    TempFolder folder;
     Device device(Options(folder));
     EXPECT_EQ(device.CheckLogin("admin", "secret"), wire::kOk);
     EXPECT_EQ(device.CheckLogin("root", "secret"), wire::kErrBadUser);
@@ -46,7 +46,7 @@ TEST(DvrsimDevice, LoginAndReadsFollowTheRecordAndChannelRules) {
 }
 
 TEST(DvrsimDevice, FactoryRecordsAreRealistic) {
-    TestFolder folder;
+    TempFolder folder;
     Device device(Options(folder));
     // The network record names the address and ports the device is really reached at.
     std::vector<uint8_t> network = ReadOk(device, kRecNetwork, 0, 144);
@@ -86,7 +86,7 @@ TEST(DvrsimDevice, FactoryRecordsAreRealistic) {
 }
 
 TEST(DvrsimDevice, StoresAreCheckedThenPersistAcrossARestart) {
-    TestFolder folder;
+    TempFolder folder;
     std::vector<uint8_t> network;
     {
         Device device(Options(folder));
@@ -114,7 +114,7 @@ TEST(DvrsimDevice, StoresAreCheckedThenPersistAcrossARestart) {
 }
 
 TEST(DvrsimDevice, ABrokenStateFileGivesTheFactoryState) {
-    TestFolder folder;
+    TempFolder folder;
     {
         std::ofstream out(folder.File("state.bin"), std::ios::binary);
         out << "VDSS\x01\0\0\0garbage";
@@ -130,7 +130,7 @@ TEST(DvrsimDevice, ABrokenStateFileGivesTheFactoryState) {
 }
 
 TEST(DvrsimDevice, TimeStoredIntoTheSystemRecordMovesTheClock) {
-    TestFolder folder;
+    TempFolder folder;
     Device device(Options(folder));
     std::vector<uint8_t> system = ReadOk(device, kRecSystem, 0, 192);
     const int32_t fields[8] = {2031, 7, 14, 0, 10, 20, 30, 0};
@@ -147,7 +147,7 @@ TEST(DvrsimDevice, TimeStoredIntoTheSystemRecordMovesTheClock) {
 }
 
 TEST(DvrsimDevice, StoreFaultsRefuseOrAskForAReboot) {
-    TestFolder folder;
+    TempFolder folder;
     DeviceOptions options = Options(folder);
     options.faults.refuseStore.insert(kRecNetwork);
     Device device(options);
@@ -170,7 +170,7 @@ TEST(DvrsimDevice, StoreFaultsRefuseOrAskForAReboot) {
 
 // A damaged image is refused through the stand-in library's upgrade; here what the device keeps.
 TEST(DvrsimDevice, FirmwareArrivesInPiecesAndItsVersionSurvivesARestart) {
-    TestFolder folder;
+    TempFolder folder;
     Device device(Options(folder));
     std::vector<uint8_t> image =
         wire::BuildFirmwareImage("V3.5.0 build 140102", std::vector<uint8_t>(70000, 3));

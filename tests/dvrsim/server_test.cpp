@@ -6,16 +6,16 @@
 #include <thread>
 
 #include "platform/net.h"
-#include "test_folder.h"
+#include "tests/common/temp_folder.h"
 #include "tools/dvrsim/options.h"
 #include "tools/dvrsim/server.h"
 
 namespace vela::dvrsim {
 namespace {
 
-using testing::TestFolder;
+using testing::TempFolder;
 
-std::unique_ptr<Server> StartServer(const TestFolder& folder) {
+std::unique_ptr<Server> StartServer(const TempFolder& folder) {
     ServerOptions options;
     options.port = 0;
     options.device.statePath = folder.File("state.bin");
@@ -58,7 +58,7 @@ TEST(DvrsimOptions, DefaultsOptionsAndRefusals) {
 }
 
 TEST(DvrsimServer, ServesAStatusPageAndObeysControlCommands) {
-    TestFolder folder;
+    TempFolder folder;
     auto started = StartServer(folder);
     Server& server = *started;
     ASSERT_NE(server.httpPort(), 0);
@@ -95,7 +95,7 @@ TEST(DvrsimServer, ServesAStatusPageAndObeysControlCommands) {
 }
 
 TEST(DvrsimServer, ATakenPortIsReported) {
-    TestFolder folder;
+    TempFolder folder;
     auto first = StartServer(folder);
     ServerOptions options;
     options.port = first->port();

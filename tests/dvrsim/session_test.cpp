@@ -4,7 +4,7 @@
 
 #include "platform/bytes.h"
 #include "session_thread.h"
-#include "test_folder.h"
+#include "tests/common/temp_folder.h"
 #include "tools/dvrsim/record_table.h"
 #include "tools/dvrsim/stream_rate.h"
 #include "tools/wire/commands.h"
@@ -16,7 +16,7 @@ namespace vela::dvrsim {
 namespace {
 
 using testing::SessionThread;
-using testing::TestFolder;
+using testing::TempFolder;
 
 // The device end runs a Session on its own thread; the test speaks raw frames.
 class SessionFixture : public ::testing::Test {
@@ -66,7 +66,7 @@ class SessionFixture : public ::testing::Test {
         return std::vector<uint8_t>(text.begin(), text.end());
     }
 
-    TestFolder folder_;
+    TempFolder folder_;
     std::unique_ptr<Device> device_;
     std::unique_ptr<wire::MemoryEnd> client_;
     std::unique_ptr<SessionThread> session_;

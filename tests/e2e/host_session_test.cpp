@@ -11,7 +11,7 @@
 
 #include "platform/bytes.h"
 #include "platform/kernel.h"
-#include "tests/dvrsim/test_folder.h"
+#include "tests/common/temp_folder.h"
 #include "tools/dvrsim/server.h"
 
 namespace vela {
@@ -23,7 +23,7 @@ const char* const kChildEnvironment = "ASAN_OPTIONS=detect_leaks=0 ";
 
 // Runs vela-host setup against the device and returns what it printed.
 // A console script, when given, drives the console as a person would.
-std::string RunHostSetup(const testing::TestFolder& folder, uint16_t port,
+std::string RunHostSetup(const testing::TempFolder& folder, uint16_t port,
                          const std::string& password, const std::string& script = "") {
     std::string output = folder.File("host.txt");
     std::string host = platform::JoinPath(platform::HostFolder(), "vela-host");
@@ -43,7 +43,7 @@ std::string RunHostSetup(const testing::TestFolder& folder, uint16_t port,
     return text.str();
 }
 
-std::unique_ptr<dvrsim::Server> StartDevice(const testing::TestFolder& folder,
+std::unique_ptr<dvrsim::Server> StartDevice(const testing::TempFolder& folder,
                                             const std::string& password) {
     dvrsim::ServerOptions options;
     options.port = 0;
@@ -56,7 +56,7 @@ std::unique_ptr<dvrsim::Server> StartDevice(const testing::TestFolder& folder,
 }
 
 TEST(HostSession, SetupServerLogsInReadsTheRecordsAndReportsTheLogin) {
-    testing::TestFolder folder;
+    testing::TempFolder folder;
     auto server = StartDevice(folder, "");
     std::string text = RunHostSetup(folder, server->port(), "");
 
@@ -73,7 +73,7 @@ TEST(HostSession, SetupServerLogsInReadsTheRecordsAndReportsTheLogin) {
 }
 
 TEST(HostSession, AWrongPasswordLogsInNothing) {
-    testing::TestFolder folder;
+    testing::TempFolder folder;
     auto server = StartDevice(folder, "right");
     std::string text = RunHostSetup(folder, server->port(), "wrong");
     EXPECT_NE(text.find("SetupServer: 0"), std::string::npos) << text;
@@ -81,7 +81,7 @@ TEST(HostSession, AWrongPasswordLogsInNothing) {
 }
 
 TEST(HostSession, ASaveInTheConsoleReachesTheDeviceAndSurvivesItsRestart) {
-    testing::TestFolder folder;
+    testing::TempFolder folder;
     auto server = StartDevice(folder, "");
     std::string text = RunHostSetup(folder, server->port(), "",
                                     "page Server\nset HttpPort 8080\nset DevName Warehouse\n"

@@ -9,7 +9,7 @@
 #include "platform/bytes.h"
 #include "platform/kernel.h"
 #include "platform/net.h"
-#include "tests/dvrsim/test_folder.h"
+#include "tests/common/temp_folder.h"
 #include "tools/dvrsim/server.h"
 
 namespace vela {
@@ -49,7 +49,7 @@ class SaveAcrossRestart : public ::testing::Test {
         return connection;
     }
 
-    testing::TestFolder folder_;
+    testing::TempFolder folder_;
     std::unique_ptr<device::LoadedNetSdk> sdk_;
 };
 

@@ -10,8 +10,8 @@
 
 #include "platform/bytes.h"
 #include "platform/kernel.h"
+#include "tests/common/temp_folder.h"
 #include "tests/dvrsim/session_thread.h"
-#include "tests/dvrsim/test_folder.h"
 #include "tools/netsdk/library.h"
 #include "tools/wire/commands.h"
 #include "tools/wire/firmware_image.h"
@@ -20,7 +20,7 @@
 namespace vela::netsdk {
 namespace {
 
-using testing::TestFolder;
+using testing::TempFolder;
 
 // Polls a condition for up to two seconds (a bound, not a speed check).
 template <typename Condition>
@@ -53,7 +53,7 @@ class LibraryFixture : public ::testing::Test {
         ASSERT_TRUE(device_->ApplyFault(line, &reason)) << reason;
     }
 
-    TestFolder folder_;
+    TempFolder folder_;
     std::unique_ptr<dvrsim::Device> device_;
     std::unique_ptr<testing::SessionThread> session_;
     int32_t login_ = 0;
@@ -167,7 +167,7 @@ TEST_F(LibraryFixture, StreamPacketsReachTheCallbackUntilItIsRemoved) {
     EXPECT_EQ(sdk().LastError(), wire::kErrBadChannel);
 }
 
-std::string WriteImage(const TestFolder& folder, const char* name, std::vector<uint8_t> image) {
+std::string WriteImage(const TempFolder& folder, const char* name, std::vector<uint8_t> image) {
     const std::string path = folder.File(name);
     std::ofstream(path, std::ios::binary)
         .write(reinterpret_cast<const char*>(image.data()), static_cast<long>(image.size()));

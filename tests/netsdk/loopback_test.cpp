@@ -8,7 +8,7 @@
 
 #include "platform/abi.h"
 #include "platform/kernel.h"
-#include "tests/dvrsim/test_folder.h"
+#include "tests/common/temp_folder.h"
 #include "tools/dvrsim/server.h"
 #include "tools/wire/commands.h"
 
@@ -61,7 +61,7 @@ class LoopbackFixture : public ::testing::Test {
         return login_("127.0.0.1", server_->port(), "admin", password, info_, &error, 0);
     }
 
-    testing::TestFolder folder_;
+    testing::TempFolder folder_;
     std::unique_ptr<platform::Library> library_;
     std::unique_ptr<dvrsim::Server> server_;
     LoginFn login_ = nullptr;

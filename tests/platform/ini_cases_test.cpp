@@ -8,9 +8,11 @@
 #include <string_view>
 
 #include "platform/kernel.h"
-#include "tests/platform/test_folder.h"
+#include "tests/common/temp_folder.h"
 
 namespace vela::platform::test {
+
+using ::vela::testing::TempFolder;
 namespace {
 
 using namespace std::string_view_literals;
@@ -205,7 +207,7 @@ const IntCase kIntCases[] = {
     {"Utf16BigEndian", kUtf16BeNumber, "k", 7, 16},
 };
 
-std::string PrepareFile(const TestFolder& folder, std::string_view text) {
+std::string PrepareFile(const TempFolder& folder, std::string_view text) {
     if (text == kNoFile) return folder.File("absent.ini");
     return folder.Write("case.ini", text);
 }
@@ -214,7 +216,7 @@ class IniTextCase : public ::testing::TestWithParam<TextCase> {};
 
 TEST_P(IniTextCase, GivesExpectedText) {
     const TextCase& c = GetParam();
-    TestFolder folder;
+    TempFolder folder;
     std::string path = PrepareFile(folder, c.file);
     std::string expected(c.expected);
 #if defined(_WIN32)
@@ -230,7 +232,7 @@ class IniIntCase : public ::testing::TestWithParam<IntCase> {};
 
 TEST_P(IniIntCase, GivesExpectedNumber) {
     const IntCase& c = GetParam();
-    TestFolder folder;
+    TempFolder folder;
     std::string path = PrepareFile(folder, c.file);
     EXPECT_EQ(ReadProfileInt(path, "s", c.key, c.fallback), c.expected);
 }

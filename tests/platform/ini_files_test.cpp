@@ -9,9 +9,11 @@
 #include <vector>
 
 #include "platform/kernel.h"
-#include "tests/platform/test_folder.h"
+#include "tests/common/temp_folder.h"
 
 namespace vela::platform::test {
+
+using ::vela::testing::TempFolder;
 namespace {
 
 namespace fs = std::filesystem;
@@ -22,7 +24,7 @@ std::string Read(const std::string& path, const char* key) {
 }
 
 TEST(IniFileChanges, EveryRewriteIsSeenAtTheNextLookup) {
-    TestFolder folder;
+    TempFolder folder;
     std::string path = folder.Write("change.ini", "[s]\nk=1\n");
     EXPECT_EQ(Read(path, "k"), "1");
     // Same size, written straight after: same second, quite possibly the same time stamp.
@@ -45,7 +47,7 @@ TEST(IniFileChanges, EveryRewriteIsSeenAtTheNextLookup) {
 }
 
 TEST(IniFileChanges, VanishedAndRecreatedFile) {
-    TestFolder folder;
+    TempFolder folder;
     std::string path = folder.Write("gone.ini", "[s]\nk=1\n");
     EXPECT_EQ(Read(path, "k"), "1");
     std::remove(path.c_str());
@@ -55,7 +57,7 @@ TEST(IniFileChanges, VanishedAndRecreatedFile) {
 }
 
 TEST(IniFileChanges, FilesAreKeptApartAndAFolderIsNoFile) {
-    TestFolder folder;
+    TempFolder folder;
     std::string first = folder.Write("a.ini", "[s]\nk=a\n");
     std::string second = folder.Write("b.ini", "[s]\nk=b\n");
     for (int round = 0; round < 2; ++round) {
@@ -80,7 +82,7 @@ void LookUpEverywhere(const std::string& path) {
 }
 
 TEST(IniOddFiles, RandomBytes) {
-    TestFolder folder;
+    TempFolder folder;
     std::mt19937 random(20261206);
     // Random bytes drawn from a small alphabet full of INI syntax, and from all bytes.
     const std::string syntax = "[]=\"' \t\r\n\x1a\0skaSKA;"s;
@@ -105,7 +107,7 @@ TEST(IniOddFiles, CorpusOfParserInputs) {
 }
 
 TEST(IniThreads, ConcurrentReadersWhileTheFileChanges) {
-    TestFolder folder;
+    TempFolder folder;
     std::string path = folder.Write("shared.ini", "[s]\nk=1\n");
     std::vector<std::thread> readers;
     readers.reserve(4);

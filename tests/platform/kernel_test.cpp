@@ -12,9 +12,11 @@
 
 #include "platform/abi.h"
 #include "platform/kernel.h"
-#include "tests/platform/test_folder.h"
+#include "tests/common/temp_folder.h"
 
 namespace vela::platform::test {
+
+using ::vela::testing::TempFolder;
 namespace {
 
 namespace fs = std::filesystem;
@@ -29,7 +31,7 @@ TEST(Folders, HostFolderHoldsTheRunningProgram) {
 }
 
 TEST(Folders, CreateFolderAndDirectoryExistsOnlyForTheExactDirectory) {
-    TestFolder root;
+    TempFolder root;
     std::string folder = JoinPath(root.Path(), "Chinese");
     EXPECT_FALSE(DirectoryExists(folder));
     EXPECT_TRUE(CreateFolder(folder));

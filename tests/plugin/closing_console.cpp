@@ -5,7 +5,7 @@
 #include <fstream>
 #include <string>
 
-#include "tests/plugin/environment.h"
+#include "tests/common/environment.h"
 
 namespace {
 

@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "platform/diag_log.h"
-#include "tests/plugin/temp_folder.h"
+#include "tests/common/temp_folder.h"
 
 namespace {
 
@@ -43,7 +43,7 @@ class DiagLogTest : public ::testing::Test {
     }
 
     TempFolder folder;
-    std::string logPath = folder.Child("VelaSetupDll.txt");
+    std::string logPath = folder.File("VelaSetupDll.txt");
     CDiagLog log;
 };
 

@@ -13,12 +13,12 @@
 #include "plugin/VelaSetupDll.h"
 #include "plugin/vela_dvs_config.h"
 #include "plugin/vela_dvs_manager.h"
-#include "tests/plugin/recording_netsdk.h"
+#include "tests/plugin/plugin_netsdk.h"
 
 namespace {
 
 namespace si = vela_setup::server_info;
-using vela::testing::RecordingNetSdk;
+using vela::testing::PluginNetSdk;
 
 class ExportsTest : public ::testing::Test {
   protected:
@@ -48,7 +48,7 @@ class ExportsTest : public ::testing::Test {
     }
     static constexpr uint8_t kGuard = 0xCC;
 
-    RecordingNetSdk sdk;
+    PluginNetSdk sdk;
 };
 
 TEST_F(ExportsTest, EveryExportBeforeInitAnswersZeroAndTouchesNothing) {
@@ -148,7 +148,7 @@ TEST_F(ExportsTest, SecondSetupServerLogsTheFirstConnectionOutBeforeLoggingIn) {
     ASSERT_GE(firstLogout, 0);
     std::vector<int> logins;
     for (size_t i = 0; i < sdk.calls.size(); ++i) {
-        if (sdk.calls[i].rfind("Login(", 0) == 0) logins.push_back(static_cast<int>(i));
+        if (sdk.calls[i].trace.rfind("Login(", 0) == 0) logins.push_back(static_cast<int>(i));
     }
     ASSERT_EQ(logins.size(), 2u);
     EXPECT_LT(logins[0], firstLogout);
@@ -162,9 +162,8 @@ TEST_F(ExportsTest, UnInitLogsOutThenShutsNetSdkDown) {
     Setup("right");
     sdk.calls.clear();
     ASSERT_EQ(UnInit(), 1);
-    ASSERT_EQ(sdk.calls.size(), 2u);
-    EXPECT_EQ(sdk.calls[0], "Logout(100)");
-    EXPECT_EQ(sdk.calls[1], "Cleanup");
+    EXPECT_EQ(sdk.Trace(),
+              (std::vector<std::string>{"UndoAfterLogin(100)", "Logout(100)", "Cleanup"}));
 }
 
 TEST_F(ExportsTest, PresetReadersUseThePresetFolderBesideTheHost) {

@@ -8,7 +8,7 @@
 #include "platform/bytes.h"
 #include "plugin/VelaSetupDll.h"
 #include "plugin/vela_dvs_manager.h"
-#include "tests/plugin/temp_folder.h"
+#include "tests/common/temp_folder.h"
 #include "tools/dvrsim/server.h"
 
 namespace {
@@ -20,7 +20,7 @@ class LoopbackTest : public ::testing::Test {
     void SetUp() override {
         vela::dvrsim::ServerOptions options;
         options.port = 0;
-        options.device.statePath = folder.Child("state.bin");
+        options.device.statePath = folder.File("state.bin");
         options.device.password = "1234";
         options.device.shape.channels = 8;
         server = std::make_unique<vela::dvrsim::Server>(options);

@@ -10,15 +10,15 @@
 #include "platform/diag_log.h"
 #include "plugin/vela_dvs_config.h"
 #include "plugin/vela_dvs_manager.h"
-#include "tests/plugin/recording_netsdk.h"
-#include "tests/plugin/temp_folder.h"
+#include "tests/common/temp_folder.h"
+#include "tests/plugin/plugin_netsdk.h"
 #include "ui/skin_values.h"
 #include "ui/text_resources.h"
 
 namespace {
 
+using vela::testing::PluginNetSdk;
 using vela::testing::ReadWholeFile;
-using vela::testing::RecordingNetSdk;
 using vela::testing::TempFolder;
 
 const std::string kSkin = "English/dvsconfig/";
@@ -28,11 +28,11 @@ class StartupTest : public ::testing::Test {
     ~StartupTest() override {
         root.reset();
         // Closes the process log so the scratch folder can go.
-        vela::platform::g_DiagLog.Open(host.Child("none.txt"), host.Child("none.ini"));
+        vela::platform::g_DiagLog.Open(host.File("none.txt"), host.File("none.ini"));
     }
     void Start() { root = std::make_unique<vela::plugin::CVelaDVSConfig>(host.Path(), 1, 2, 3); }
 
-    RecordingNetSdk sdk;
+    PluginNetSdk sdk;
     TempFolder host;
     std::unique_ptr<vela::plugin::CVelaDVSConfig> root;
 };
@@ -51,7 +51,7 @@ TEST_P(ClientInitTest, NetSdkStartsAndStopsInOrder) {
     Start();
     std::vector<std::string> expected = {"SetMessageCallback", "SetConnectTime(6000,1)"};
     if (GetParam().callsInit) expected.insert(expected.begin(), "Init");
-    EXPECT_EQ(sdk.calls, expected);
+    EXPECT_EQ(sdk.Trace(), expected);
 
     auto manager = reinterpret_cast<uintptr_t>(vela::plugin::g_pDVSManager);
     EXPECT_EQ(sdk.messageUser, manager);
@@ -65,7 +65,7 @@ TEST_P(ClientInitTest, NetSdkStartsAndStopsInOrder) {
 
     sdk.calls.clear();
     root.reset();
-    EXPECT_EQ(sdk.calls, std::vector<std::string>{"Cleanup"});
+    EXPECT_EQ(sdk.Trace(), std::vector<std::string>{"Cleanup"});
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -90,7 +90,7 @@ TEST_F(StartupTest, FixesResourcePathsAndKeepsOrCreatesThePresetFolder) {
     EXPECT_EQ(paths.staticButtonTextFile, skin + "VelaSetupDllStaticButtonText.ini");
     EXPECT_EQ(paths.systemSettingsFile, host.Path() + sep + "SysPara.ini");
     EXPECT_EQ(vela::plugin::g_pDVSManager->PresetFolder(), host.Path() + sep + "DVSYTFILE");
-    EXPECT_EQ(ReadWholeFile(host.Child("DVSYTFILE/Office.dat")), "keep");
+    EXPECT_EQ(ReadWholeFile(host.File("DVSYTFILE/Office.dat")), "keep");
 }
 
 TEST_F(StartupTest, ReadsSkinSettingsOfTheChosenLanguage) {
@@ -112,7 +112,7 @@ TEST_F(StartupTest, LogRecordsTheLifecycleWhenSwitchedOn) {
     EXPECT_EQ(manager->SetMotionAlarmState(0, 0, 1), 0);
     root.reset();
 
-    std::string log = ReadWholeFile(host.Child("VelaSetupDll.txt"));
+    std::string log = ReadWholeFile(host.File("VelaSetupDll.txt"));
     size_t result = log.find("\tCVelaDVSManager::InitServer() Result: 0\n\r\n");
     size_t alarm = log.find("\tSetMotionAlarmState() at VelaDvsDll !\r\n");
     size_t end = log.find("\t~CVelaDVSConfig() end\r\n");
@@ -129,7 +129,7 @@ TEST_F(StartupTest, NoSysParaMeansNoLogFile) {
     Start();
     vela::plugin::g_pDVSManager->SetMotionAlarmState(0, 0, 1);
     root.reset();
-    EXPECT_FALSE(std::filesystem::exists(host.Child("VelaSetupDll.txt")));
+    EXPECT_FALSE(std::filesystem::exists(host.File("VelaSetupDll.txt")));
 }
 
 }  // namespace

@@ -18,16 +18,16 @@
 #include "platform/bytes.h"
 #include "platform/kernel.h"
 #include "plugin/VelaSetupDll.h"
-#include "tests/plugin/environment.h"
-#include "tests/plugin/recording_netsdk.h"
-#include "tests/plugin/temp_folder.h"
+#include "tests/common/environment.h"
+#include "tests/common/temp_folder.h"
+#include "tests/plugin/plugin_netsdk.h"
 
 namespace {
 
 namespace ptz = vela::ptz;
 namespace pi = vela_setup::preset_info;
 namespace pl = vela_setup::plan_item;
-using vela::testing::RecordingNetSdk;
+using vela::testing::PluginNetSdk;
 
 constexpr int kCycles = 12;   // Init/UnInit cycles the preset readers run through
 constexpr int kConsoles = 4;  // consoles opened while the draw callback runs
@@ -138,7 +138,7 @@ int32_t ReadPlan(const std::string& address, Answers& answers) {
 }
 
 TEST(ExportThreadsTest, PresetReadersRunSafelyThroughInitAndUnInitCycles) {
-    RecordingNetSdk sdk;
+    PluginNetSdk sdk;
     const std::string address = "threads_test_device";
     const PresetFile file(address);
     Answers info, plan;
@@ -165,7 +165,7 @@ TEST(ExportThreadsTest, PresetReadersRunSafelyThroughInitAndUnInitCycles) {
 }
 
 TEST(ExportThreadsTest, DrawCallbackRunsWhileConsolesOpenSwitchPagesAndClose) {
-    RecordingNetSdk sdk;
+    PluginNetSdk sdk;
     vela::testing::TempFolder folder;
     vela::testing::SetEnvironment("VELA_CONSOLE_SCRIPT",
                                   folder.Write("pages.script",

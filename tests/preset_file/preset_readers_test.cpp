@@ -10,7 +10,7 @@
 #include "pages/ptz/preset_file.h"
 #include "platform/bytes.h"
 #include "platform/kernel.h"
-#include "tests/plugin/temp_folder.h"
+#include "tests/common/temp_folder.h"
 
 namespace {
 
@@ -246,7 +246,7 @@ TEST_F(PresetFileTest, HomeIsTheFirstUsedPresetWithItsFlag) {
 // finds a file it could have read.
 class PresetAddressTest : public ::testing::Test {
   protected:
-    std::string PresetFolder() const { return root.Child(ptz::kPresetFolderName); }
+    std::string PresetFolder() const { return root.File(ptz::kPresetFolderName); }
     // A valid preset file with one preset on channel 0, at `relative` below the scratch folder.
     void Plant(const std::string& relative) {
         std::string bytes(ptz::kFileHeaderSize, static_cast<char>(ptz::kFileHeaderByte));

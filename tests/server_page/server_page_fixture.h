@@ -17,7 +17,7 @@
 #include "pages/server/server_controls.h"
 #include "platform/bytes.h"
 #include "platform/window_system.h"
-#include "tests/device/fake_netsdk.h"
+#include "tests/common/fake_netsdk.h"
 #include "ui/message_box.h"
 #include "ui/text_resources.h"
 
@@ -134,7 +134,7 @@ class ServerPageTest : public ::testing::Test {
     bool Enabled(int id) { return ws().IsEnabled(Item(id)); }
 
     ui::ResourcePaths savedPaths;
-    device::testing::FakeNetSdk sdk;
+    vela::testing::FakeNetSdk sdk;
     device::CDvsDevice device{sdk};
     uint8_t* system = nullptr;
     uint8_t* network = nullptr;

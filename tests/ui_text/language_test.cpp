@@ -4,7 +4,7 @@
 #include <string>
 
 #include "platform/kernel.h"
-#include "tests/plugin/temp_folder.h"
+#include "tests/common/temp_folder.h"
 #include "ui/text_resources.h"
 
 namespace {
@@ -89,7 +89,7 @@ TEST_F(ReadIniTextTest, EmptyValueIsBlankAndAbsentKeyGivesTheDefault) {
     EXPECT_EQ(ReadIniText(file, "DVSInfo", "NoPreRecord", "No preRec", kListEntryCapacity),
               "No preRec");
     EXPECT_EQ(ReadIniText(file, "Other", "Long", "", kCaptionCapacity), "");
-    EXPECT_EQ(ReadIniText(folder.Child("missing.ini"), "DVSInfo", "Long", "x", 260), "x");
+    EXPECT_EQ(ReadIniText(folder.File("missing.ini"), "DVSInfo", "Long", "x", 260), "x");
 }
 
 }  // namespace

@@ -4,7 +4,7 @@
 #include <climits>
 #include <string>
 
-#include "tests/plugin/temp_folder.h"
+#include "tests/common/temp_folder.h"
 #include "ui/skin_values.h"
 
 namespace {
@@ -70,7 +70,7 @@ TEST_F(SkinSettingsTest, FontWeightEmptyIs400AWordIs0AndAbsentFontNameIsEmpty) {
     EXPECT_EQ(Read("ButtonFontWeight=abc\r\n").buttonFontWeight, 0);
     EXPECT_EQ(Read("ButtonFontWeight= 700\r\n").buttonFontWeight, 700);
     EXPECT_EQ(Read("").buttonFontName, "") << "not the system font";
-    EXPECT_EQ(vela::ui::ReadSkinSettings(folder.Child("missing.ini")).buttonFontName, "");
+    EXPECT_EQ(vela::ui::ReadSkinSettings(folder.File("missing.ini")).buttonFontName, "");
 }
 
 TEST_F(SkinSettingsTest, ColoursTakeTheirDefaultOnlyWhenInvalid) {
