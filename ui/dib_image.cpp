@@ -6,7 +6,6 @@
 #include <ostream>
 
 #include "platform/bytes.h"
-#include "platform/window_system.h"
 
 namespace vela::ui {
 namespace {
@@ -184,12 +183,6 @@ bool CDibImage::Load(const std::string& path) {
     std::ifstream file(path, std::ios::binary);
     if (!file) return Fail("Error:could not open file\n");
     return Read(file);
-}
-
-bool CDibImage::LoadPicture(const std::string& path) {
-    std::unique_ptr<PlatformBitmap> bitmap = platform::TheWindowSystem().LoadPicture(path);
-    if (!bitmap) return Fail("Error:could not load picture file\n");
-    return ConvertFrom(*bitmap);
 }
 
 bool CDibImage::Write(std::ostream& file) {
