@@ -24,6 +24,7 @@
 #include <vector>
 
 #include "platform/canvas.h"
+#include "platform/picture.h"
 
 namespace vela::resources {
 struct DialogTemplate;
@@ -393,6 +394,9 @@ class WindowSystem {
     virtual bool Snapshot(WindowHandle window, const std::string& path) = 0;
     // The stock system font's description (skin buttons start from it).
     virtual Font SystemFont() = 0;
+    // Loads a BMP file as a device-independent section at its natural size, as the system's
+    // loader reads it (every header form and compression it accepts); null when it refuses.
+    virtual std::unique_ptr<PictureBitmap> LoadPicture(const std::string& path) = 0;
 
     // -- The scripted console --
     // Called by every modal loop once it runs (see RunModal); empty removes it.

@@ -15,24 +15,13 @@
 #include <vector>
 
 #include "platform/canvas.h"
+#include "platform/picture.h"
 
 namespace vela::ui {
 
-// A bitmap as the window system holds it, read the way GetDIBits reads one: its size, and all
-// rows at a chosen bit count (24, or 1/4/8 with a colour table), bottom row first, padded.
-// The window system does not hand its bitmaps out yet, so skin pictures load through Load;
-// ConvertFrom is the conversion for when it does.
-class PlatformBitmap {
-  public:
-    virtual ~PlatformBitmap() = default;
-    virtual int Width() const = 0;
-    virtual int Height() const = 0;
-    virtual int Planes() const = 0;
-    virtual int BitsPerPixel() const = 0;
-    // Fills rows (height x padded row length at bitCount) and, for 8 bits or fewer, the colour
-    // table (4 bytes blue, green, red, 0 per entry); returns the number of rows delivered.
-    virtual int ReadRows(int bitCount, uint8_t* colourTable, uint8_t* rows) const = 0;
-};
+// A bitmap as the window system holds it (see platform/picture.h): skin pictures load through
+// the window system's picture loader and are converted from it.
+using PlatformBitmap = platform::PictureBitmap;
 
 class CDibImage {
   public:
@@ -59,6 +48,10 @@ class CDibImage {
     virtual bool Draw(platform::Canvas& canvas, int x, int y) const;
 
     // --- loading and saving; each returns false and leaves the picture empty on failure ---
+    // A skin picture: the window system loads the file as a device-independent section (every
+    // BMP form the system's loader reads), then it is converted.
+    bool LoadPicture(const std::string& path);
+    // The BMP reader of an open file: plain 40-byte-header pictures only.
     virtual bool Load(const std::string& path);
     virtual bool Read(std::istream& file);
     virtual bool Save(const std::string& path);

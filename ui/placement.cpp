@@ -63,7 +63,7 @@ Rect PlaceButton(CSkinButton& button, const std::string& key, const std::string&
 bool LoadPageBackground(CDibImage& image, const std::string& name,
                         const std::string& languageFolder) {
     const std::string path = languageFolder + name + ".bmp";
-    const bool loaded = image.Load(path);
+    const bool loaded = image.LoadPicture(path);
     image.SetPath(path);
     return loaded;
 }

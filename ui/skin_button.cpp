@@ -24,11 +24,11 @@ void CSkinButton::SetTextFont(int height, int width, const std::string& faceName
 bool CSkinButton::LoadBitmaps(const std::string& normal, const std::string& pressed,
                               const std::string& disabled, const std::string& spare) {
     FreeBitmaps();
-    if (!m_arrImages[kNormal].Load(normal)) return false;
+    if (!m_arrImages[kNormal].LoadPicture(normal)) return false;
     bool all = true;
-    if (!pressed.empty()) all = m_arrImages[kPressed].Load(pressed) && all;
-    if (!disabled.empty()) all = m_arrImages[kDisabled].Load(disabled) && all;
-    if (!spare.empty()) all = m_arrImages[kSpare].Load(spare) && all;
+    if (!pressed.empty()) all = m_arrImages[kPressed].LoadPicture(pressed) && all;
+    if (!disabled.empty()) all = m_arrImages[kDisabled].LoadPicture(disabled) && all;
+    if (!spare.empty()) all = m_arrImages[kSpare].LoadPicture(spare) && all;
     return all;
 }
 

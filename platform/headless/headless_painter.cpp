@@ -2,7 +2,11 @@
 // paint events of dialogs and custom windows, owner-draw requests, control colours, and a
 // plain rendering of each common control.
 #include <algorithm>
+#include <fstream>
+#include <iterator>
+#include <vector>
 
+#include "platform/headless/bmp_decoder.h"
 #include "platform/headless/bmp_writer.h"
 #include "platform/headless/window_system_headless.h"
 #include "resources/control_styles.h"
@@ -284,6 +288,22 @@ bool HeadlessWindowSystem::Snapshot(WindowHandle handle, const std::string& path
     RenderTree(window, pixmap, {0, 0}, {0, 0, pixmap.width, pixmap.height});
     FreeDestroyed();
     return WriteBmp32(pixmap, path);
+}
+
+// The file is read whole, at most the largest picture file accepted, and decoded from memory.
+std::unique_ptr<PictureBitmap> HeadlessWindowSystem::LoadPicture(const std::string& path) {
+    std::ifstream file(path, std::ios::binary);
+    if (!file) return nullptr;
+    std::vector<uint8_t> bytes;
+    char chunk[4096];
+    while (file.read(chunk, sizeof chunk) || file.gcount() > 0) {
+        const auto got = static_cast<size_t>(file.gcount());
+        if (bytes.size() + got > kMaxBmpFileBytes) return nullptr;
+        bytes.insert(bytes.end(), chunk, chunk + got);
+    }
+    std::optional<DecodedBmp> decoded = DecodeBmp(bytes.data(), bytes.size());
+    if (!decoded) return nullptr;
+    return MakePicture(std::move(*decoded));
 }
 
 }  // namespace vela::platform::headless

@@ -132,6 +132,7 @@ class HeadlessWindowSystem : public WindowSystem {
     std::unique_ptr<Canvas> CanvasForDeviceContext(void* deviceContext) override;
     bool Snapshot(WindowHandle window, const std::string& path) override;
     Font SystemFont() override;
+    std::unique_ptr<PictureBitmap> LoadPicture(const std::string& path) override;
     void SetModalHook(ModalHook hook) override { m_modalHook = std::move(hook); }
 
   private:

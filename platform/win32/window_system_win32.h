@@ -160,6 +160,7 @@ class Win32WindowSystem : public WindowSystem {
     std::unique_ptr<Canvas> CanvasForDeviceContext(void* deviceContext) override;
     bool Snapshot(WindowHandle window, const std::string& path) override;
     Font SystemFont() override;
+    std::unique_ptr<PictureBitmap> LoadPicture(const std::string& path) override;
     void SetModalHook(ModalHook hook) override { m_modalHook = std::move(hook); }
 
     // -- For the window procedures (win32_window_procs.cpp) --
