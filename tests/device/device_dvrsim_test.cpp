@@ -97,12 +97,5 @@ TEST_F(DeviceAgainstDvrsim, RefusedAndRebootStoresFollowTheSnapshotRules) {
     EXPECT_EQ(Stores(), before + 1);
 }
 
-TEST_F(DeviceAgainstDvrsim, TimeAndRebootAreAccepted) {
-    auto device = Connect();
-    ASSERT_GT(device->LoginHandle(), 0);
-    EXPECT_NE(device->SetDeviceTime(), 0);
-    EXPECT_EQ(device->RebootDevice(), 1);
-}
-
 }  // namespace
 }  // namespace vela::device
