@@ -91,32 +91,21 @@ VELA_EXPORT int FakeNetSdk_Calls(int ordinal) {
 
 #if !defined(_WIN32)
 VELA_EXPORT void* NetSDK_GetProcAddress(int ordinal) {
-    switch (ordinal) {
-        case 1:
-            return reinterpret_cast<void*>(&FakeInit);
-        case 2:
-            return reinterpret_cast<void*>(&FakeCleanup);
-        case 3:
-            return reinterpret_cast<void*>(&FakeGetLastError);
-        case 4:
-            return reinterpret_cast<void*>(&FakeSetConnectTime);
-        case 5:
-            return reinterpret_cast<void*>(&FakeLogin);
-        case 7:
-            return reinterpret_cast<void*>(&FakeLogout);
-        case 8:
-            return reinterpret_cast<void*>(&FakeSetMessageCallback);
-        case 9:
-            return reinterpret_cast<void*>(&FakeAfterLogin);
-        case 10:
-            return reinterpret_cast<void*>(&FakeUndoAfterLogin);
-        case 11:
-            return reinterpret_cast<void*>(&FakeGetConfig);
-        case 12:
-            return reinterpret_cast<void*>(&FakeSetConfig);
-        default:
-            return nullptr;
-    }
+    void* const entries[] = {nullptr,
+                             reinterpret_cast<void*>(&FakeInit),
+                             reinterpret_cast<void*>(&FakeCleanup),
+                             reinterpret_cast<void*>(&FakeGetLastError),
+                             reinterpret_cast<void*>(&FakeSetConnectTime),
+                             reinterpret_cast<void*>(&FakeLogin),
+                             nullptr,
+                             reinterpret_cast<void*>(&FakeLogout),
+                             reinterpret_cast<void*>(&FakeSetMessageCallback),
+                             reinterpret_cast<void*>(&FakeAfterLogin),
+                             reinterpret_cast<void*>(&FakeUndoAfterLogin),
+                             reinterpret_cast<void*>(&FakeGetConfig),
+                             reinterpret_cast<void*>(&FakeSetConfig)};
+    constexpr int kEntries = static_cast<int>(sizeof(entries) / sizeof(entries[0]));
+    return ordinal >= 0 && ordinal < kEntries ? entries[ordinal] : nullptr;
 }
 #endif
 

@@ -88,24 +88,6 @@ TEST_F(SessionFixture, LoginGatesEverythingAndBadRequestsAreRefused) {
     EXPECT_EQ(Status(wire::kUpgradeEnd), wire::kErrUpgradeState);
 }
 
-TEST_F(SessionFixture, ControlCommandsSetFaultsThatTheSessionObeys) {
-    ASSERT_EQ(Status(wire::kLogin, LoginPayload("pw")), wire::kOk);
-    EXPECT_EQ(Status(wire::kControl, Text("nonsense")), 0);
-
-    // Never reply: the request goes unanswered, the connection stays.
-    ASSERT_EQ(Status(wire::kControl, Text("silent 1")), wire::kOk);
-    wire::Frame reply;
-    EXPECT_EQ(Call(wire::kGetConfig, Ints({20, 0, 144}), &reply, 150), wire::ReadResult::kTimeout);
-    ASSERT_EQ(Status(wire::kControl, Text("silent 0")), wire::kOk);
-    EXPECT_EQ(Status(wire::kGetConfig, Ints({20, 0, 144})), wire::kOk);
-
-    // Dropped after N more requests: N answered, then the connection is closed.
-    ASSERT_EQ(Status(wire::kControl, Text("drop-after 5")), wire::kOk);  // 3 counted so far
-    EXPECT_EQ(Status(wire::kGetConfig, Ints({9, 0, 57})), wire::kOk);
-    EXPECT_EQ(Status(wire::kGetConfig, Ints({9, 0, 57})), wire::kOk);
-    EXPECT_EQ(Call(wire::kGetConfig, Ints({9, 0, 57}), &reply), wire::ReadResult::kClosed);
-}
-
 TEST_F(SessionFixture, StalledUpgradeTakesItsFirstBytesThenAnswersNothingOfIt) {
     ASSERT_EQ(Status(wire::kLogin, LoginPayload("pw")), wire::kOk);
     ASSERT_EQ(Status(wire::kControl, Text("stall-upgrade 100")), wire::kOk);
@@ -201,15 +183,6 @@ TEST_F(SessionFixture, AStreamsBytesFollowTheStoredBitRate) {
     StreamRate rate = ReadStreamRate(encoding, 0, 0);
     EXPECT_EQ(rate.fps, 25u);
     EXPECT_EQ(rate.kbitPerSecond, 1536u);
-}
-
-TEST_F(SessionFixture, RebootAndLogoutAnswerThenClose) {
-    ASSERT_EQ(Status(wire::kLogin, LoginPayload("pw")), wire::kOk);
-    wire::Frame reply;
-    ASSERT_EQ(Call(wire::kReboot, {}, &reply), wire::ReadResult::kFrame);
-    EXPECT_EQ(reply.status, wire::kOk);
-    EXPECT_EQ(wire::ReadFrame(*client_, &reply, 2000), wire::ReadResult::kClosed);
-    EXPECT_EQ(session_->reboots, 1);
 }
 
 }  // namespace

@@ -71,27 +71,25 @@ TEST_F(DiagLogTest, WritesTimeStampedLinesWithCrLf) {
     EXPECT_EQ(Messages(), expected);
 }
 
-TEST_F(DiagLogTest, OverrideTruncatesAnOldLog) {
-    folder.Write("VelaSetupDll.txt", "old text\r\n");
-    OpenWith("[OutputInfoToFile]\r\nToFile=1\r\n");
-    log.Write("new");
-    EXPECT_EQ(Messages(), std::vector<std::string>{"new"});
-}
-
-TEST_F(DiagLogTest, AppendToAMissingFileHasNoBanner) {
-    OpenWith("[OutputInfoToFile]\r\nToFile=1\r\nOverride=0\r\n");
-    log.Write("first");
-    EXPECT_EQ(Messages(), std::vector<std::string>{"first"});
-}
-
-TEST_F(DiagLogTest, AppendWritesTheBannerAfterOldText) {
-    folder.Write("VelaSetupDll.txt", "old text\r\n");
-    OpenWith("[OutputInfoToFile]\r\nToFile=1\r\nOverride=0\r\n");
-    log.Write("new");
-    std::string text = ReadWholeFile(logPath);
-    const std::string head = "old text\r\n" + kBanner;
-    ASSERT_EQ(text.substr(0, head.size()), head);
-    EXPECT_EQ(text.substr(head.size() + kStampLength), "new\r\n");
+TEST_F(DiagLogTest, OverrideTruncatesAndAppendPutsTheBannerAfterOldText) {
+    const std::string append = "[OutputInfoToFile]\r\nToFile=1\r\nOverride=0\r\n";
+    const struct {
+        const char* old;  // null: no file yet
+        std::string settings, head;
+    } cases[] = {{"old text\r\n", "[OutputInfoToFile]\r\nToFile=1\r\n", ""},
+                 {nullptr, append, ""},
+                 {"old text\r\n", append, "old text\r\n" + kBanner}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.settings + (c.old ? " over old text" : " without a file"));
+        OpenWith("");  // closed, so the file can go
+        std::remove(logPath.c_str());
+        if (c.old) folder.Write("VelaSetupDll.txt", c.old);
+        OpenWith(c.settings);
+        log.Write("new");
+        const std::string text = ReadWholeFile(logPath);
+        ASSERT_EQ(text.substr(0, c.head.size()), c.head);
+        EXPECT_EQ(text.substr(c.head.size() + kStampLength), "new\r\n");
+    }
 }
 
 TEST_F(DiagLogTest, LongMessageIsCutAt4096Characters) {

@@ -127,19 +127,6 @@ TEST_F(ExportsTest, WrongPasswordAnswersZeroYetKeepsTheAttemptedData) {
     EXPECT_EQ(info.Text(si::kPassword, si::kPasswordWidth), "wrong");
 }
 
-TEST_F(ExportsTest, LongPasswordIsCutInsideItsFieldNeverPastTheRecord) {
-    ASSERT_EQ(Init(0, 0, 0), 1);
-    const std::string password(40, 'p');
-    sdk.acceptedPassword = password;
-    ASSERT_EQ(Setup(password.c_str()), 0);
-    const ServerInfo info = Info();
-    ASSERT_EQ(info.result, 1);
-    EXPECT_EQ(info.Text(si::kPassword, si::kPasswordWidth),
-              std::string(si::kPasswordWidth - 1, 'p'));
-    EXPECT_EQ(info.record[si::kSize - 1], 0);
-    for (size_t i = si::kSize; i < info.record.size(); ++i) EXPECT_EQ(info.record[i], kGuard) << i;
-}
-
 TEST_F(ExportsTest, SecondSetupServerLogsTheFirstConnectionOutBeforeLoggingIn) {
     ASSERT_EQ(Init(0, 0, 0), 1);
     Setup("right", "First");

@@ -53,25 +53,29 @@ class PresetFileTest : public ::testing::Test {
     void Save(const std::vector<uint8_t>& header = {8, 8, 8, 8}, size_t length = img::kSize) {
         std::string bytes(header.begin(), header.end());
         bytes.append(reinterpret_cast<const char*>(image.data()), length);
-        folder.Write(std::string(kAddress) + ".dat", bytes);
+        folder.Write(std::string(ptz::kPresetFolderName) + "/" + kAddress + ".dat", bytes);
     }
+    // The preset folder inside the scratch folder, so that an address which climbs out of it
+    // finds a file it could have read.
+    std::string PresetFolder() const { return folder.File(ptz::kPresetFolderName); }
 
     // The readers with the fixture's outputs, counts as they stand.
     int Info(int32_t channel, const char* address = kAddress) {
-        return ptz::ReadPresetInfo(folder.Path(), address, channel, records.data(), &count, &speed);
+        return ptz::ReadPresetInfo(PresetFolder(), address, channel, records.data(), &count,
+                                   &speed);
     }
-    int PlanItems(int32_t channel) {
-        return ptz::ReadPresetPlan(folder.Path(), kAddress, channel, items.data(), &count,
+    int PlanItems(int32_t channel, const char* address = kAddress) {
+        return ptz::ReadPresetPlan(PresetFolder(), address, channel, items.data(), &count,
                                    &homePreset, &homeTime);
     }
     // The readers with the host's full room.
-    int ReadInfo(int32_t channel) {
+    int ReadInfo(int32_t channel, const char* address = kAddress) {
         count = 128;
-        return Info(channel);
+        return Info(channel, address);
     }
-    int ReadPlan(int32_t channel) {
+    int ReadPlan(int32_t channel, const char* address = kAddress) {
         count = 32;
-        return PlanItems(channel);
+        return PlanItems(channel, address);
     }
     const uint8_t* Record(int i) const { return records.data() + i * pi::kSize; }
     const uint8_t* Item(int i) const { return items.data() + i * ptz::plan_item::kSize; }
@@ -198,12 +202,12 @@ TEST_F(PresetFileTest, RefusedCallsWriteNothing) {
         EXPECT_EQ(homeTime, -1);
     }
     count = 128;
-    EXPECT_EQ(ptz::ReadPresetInfo(folder.Path(), kAddress, 0, nullptr, &count, &speed), 0);
-    EXPECT_EQ(ptz::ReadPresetInfo(folder.Path(), kAddress, 0, records.data(), nullptr, &speed), 0);
-    EXPECT_EQ(ptz::ReadPresetInfo(folder.Path(), kAddress, 0, records.data(), &count, nullptr), 0);
+    EXPECT_EQ(ptz::ReadPresetInfo(PresetFolder(), kAddress, 0, nullptr, &count, &speed), 0);
+    EXPECT_EQ(ptz::ReadPresetInfo(PresetFolder(), kAddress, 0, records.data(), nullptr, &speed), 0);
+    EXPECT_EQ(ptz::ReadPresetInfo(PresetFolder(), kAddress, 0, records.data(), &count, nullptr), 0);
     EXPECT_EQ(Info(0, nullptr), 0);
     EXPECT_EQ(
-        ptz::ReadPresetPlan(folder.Path(), kAddress, 0, items.data(), &count, nullptr, &homeTime),
+        ptz::ReadPresetPlan(PresetFolder(), kAddress, 0, items.data(), &count, nullptr, &homeTime),
         0);
     EXPECT_EQ(records[0], kUntouched);
 }
@@ -242,34 +246,16 @@ TEST_F(PresetFileTest, HomeIsTheFirstUsedPresetWithItsFlag) {
     EXPECT_EQ(homeTime, 0);
 }
 
-// The preset folder inside a scratch folder, so that an address which climbs out of it
-// finds a file it could have read.
-class PresetAddressTest : public ::testing::Test {
+// A valid preset file with one preset on channel 0, at `relative` below the scratch folder.
+class PresetAddressTest : public PresetFileTest {
   protected:
-    std::string PresetFolder() const { return root.File(ptz::kPresetFolderName); }
-    // A valid preset file with one preset on channel 0, at `relative` below the scratch folder.
     void Plant(const std::string& relative) {
         std::string bytes(ptz::kFileHeaderSize, static_cast<char>(ptz::kFileHeaderByte));
-        std::vector<uint8_t> image(img::kSize, 0);
-        WriteI32(image.data(), img::PresetOffset(0, 0) + pr::kUsed, pr::kUsedValue);
-        bytes.append(reinterpret_cast<const char*>(image.data()), image.size());
-        root.Write(relative, bytes);
+        std::vector<uint8_t> file(img::kSize, 0);
+        WriteI32(file.data(), img::PresetOffset(0, 0) + pr::kUsed, pr::kUsedValue);
+        bytes.append(reinterpret_cast<const char*>(file.data()), file.size());
+        folder.Write(relative, bytes);
     }
-    int Info(const std::string& address) {
-        count = 128;
-        return ptz::ReadPresetInfo(PresetFolder(), address.c_str(), 0, records.data(), &count,
-                                   &speed);
-    }
-    int Plan(const std::string& address) {
-        count = 32;
-        return ptz::ReadPresetPlan(PresetFolder(), address.c_str(), 0, items.data(), &count,
-                                   &homePreset, &homeTime);
-    }
-
-    vela::testing::TempFolder root;
-    std::vector<uint8_t> records = std::vector<uint8_t>(pi::kSize * 128);
-    std::vector<uint8_t> items = std::vector<uint8_t>(ptz::plan_item::kSize * 32);
-    int32_t count = 0, speed = 0, homePreset = 0, homeTime = 0;
 };
 
 TEST_F(PresetAddressTest, AddressThatLeavesTheFolderOrNamesADeviceIsRefused) {
@@ -301,9 +287,9 @@ TEST_F(PresetAddressTest, AddressThatLeavesTheFolderOrNamesADeviceIsRefused) {
         if (!c.planted.empty()) Plant(c.planted);
         EXPECT_FALSE(ptz::IsPresetFileAddress(c.address)) << c.address;
         EXPECT_EQ(ptz::PresetFilePath(PresetFolder(), c.address), "") << c.address;
-        EXPECT_EQ(Info(c.address), 0) << c.address;
+        EXPECT_EQ(ReadInfo(0, c.address.c_str()), 0) << c.address;
         EXPECT_EQ(count, 128) << "refused before anything is written: " << c.address;
-        EXPECT_EQ(Plan(c.address), 0) << c.address;
+        EXPECT_EQ(ReadPlan(0, c.address.c_str()), 0) << c.address;
     }
 }
 
@@ -334,9 +320,9 @@ TEST_F(PresetAddressTest, EveryOtherAddressNamesItsFileUnchanged) {
                   PresetFolder() + vela::platform::PathSeparator() + c.address + ".dat");
         if (!c.readable) continue;
         Plant(std::string(ptz::kPresetFolderName) + "/" + c.address + ".dat");
-        EXPECT_EQ(Info(c.address), 1) << c.address;
+        EXPECT_EQ(ReadInfo(0, c.address.c_str()), 1) << c.address;
         EXPECT_EQ(count, 1) << c.address;
-        EXPECT_EQ(Plan(c.address), 1) << c.address;
+        EXPECT_EQ(ReadPlan(0, c.address.c_str()), 1) << c.address;
     }
 }
 

@@ -41,13 +41,5 @@ TEST(TemplateRegistry, TheSharedLookUpFindsOnlyTheSharedTemplates) {
     EXPECT_THROW(DialogTemplateAt(DialogTemplateCount()), std::out_of_range);
 }
 
-TEST(TemplateRegistry, FindControlByIdWithinOneTemplate) {
-    const DialogTemplate& console = *FindDialogTemplate(kConsoleDialogId);
-    ASSERT_NE(FindControl(console, 6011), nullptr);
-    EXPECT_STREQ(FindControl(console, 6011)->key, "Exit");
-    EXPECT_EQ(FindControl(console, 6004), nullptr);  // the Channel page's template, not a button
-    EXPECT_EQ(FindControl(*FindDialogTemplate(kPlayWindowDialogId), 0), nullptr);
-}
-
 }  // namespace
 }  // namespace vela::resources

@@ -2,7 +2,6 @@
 #pragma once
 
 #include <cstddef>
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -40,30 +39,8 @@ inline const ControlTemplate* FindByKey(const DialogTemplate& dialog, const std:
     return nullptr;
 }
 
-inline size_t CountIf(const DialogTemplate& dialog,
-                      const std::function<bool(const ControlTemplate&)>& predicate) {
-    size_t count = 0;
-    for (size_t i = 0; i < dialog.controlCount; ++i) {
-        if (predicate(dialog.controls[i])) ++count;
-    }
-    return count;
-}
-
-inline size_t CountKind(const DialogTemplate& dialog, ControlKind kind) {
-    return CountIf(dialog, [kind](const ControlTemplate& c) { return c.kind == kind; });
-}
-
 inline bool IsSkinButton(const ControlTemplate& control) {
     return control.kind == ControlKind::PushButton && (control.style & kBsTypeMask) == kBsOwnerDraw;
-}
-
-inline bool IsDropDownList(const ControlTemplate& control) {
-    return control.kind == ControlKind::ComboBox &&
-           (control.style & kCbsTypeMask) == kCbsDropDownList;
-}
-
-inline bool IsDropDownWithEdit(const ControlTemplate& control) {
-    return control.kind == ControlKind::ComboBox && (control.style & kCbsTypeMask) == kCbsDropDown;
 }
 
 }  // namespace vela::resources::testing

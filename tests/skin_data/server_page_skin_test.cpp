@@ -60,7 +60,6 @@ class ServerPageSkinTest : public ::testing::Test {
 
 TEST_F(ServerPageSkinTest, EveryControlAndLabelHasItsOwnPlaceInsideThePage) {
     const resources::DialogTemplate& dialog = pages::server::kServerTemplate;
-    ASSERT_EQ(dialog.controlCount, 56u);
     std::vector<Placed> placed;
     for (size_t i = 0; i < dialog.controlCount; ++i) {
         const resources::ControlTemplate& control = dialog.controls[i];

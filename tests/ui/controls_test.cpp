@@ -144,21 +144,6 @@ TEST_F(ButtonTest, RadioClickChecksItselfAndClearsItsGroup) {
     EXPECT_EQ(ws().GetCheck(Item(id::kCheckEnable)), 1);
 }
 
-TEST_F(ButtonTest, DisabledAndHiddenControls) {
-    platform::WindowHandle push = Item(id::kBtnPush);
-    ws().EnableWindow(push, false);
-    EXPECT_FALSE(ws().IsEnabled(push));
-    EXPECT_NE(ws().GetStyle(push) & 0x08000000u, 0u);
-    ws().Click(push);
-    EXPECT_EQ(dialog->pushCount, 0);
-    ws().EnableWindow(push, true);
-    ws().ShowWindow(push, false);
-    EXPECT_FALSE(ws().IsVisible(push));
-    EXPECT_TRUE(ws().IsEnabled(push));
-    ws().ShowWindow(push, true);
-    EXPECT_TRUE(ws().IsVisible(push));
-}
-
 TEST_F(ButtonTest, MoveWindowPlacesInParentClientCoordinates) {
     ui::Window push(Item(id::kBtnPush));
     push.MoveWindow({10, 20, 110, 45});

@@ -230,17 +230,5 @@ TEST(ModalTest, HookRunsInsideTheLoopAndEnterGivesOk) {
     EXPECT_EQ(dialog.GetSafeHwnd(), nullptr);
 }
 
-TEST(ModalTest, AHookThatLeavesTheDialogOpenEndsItAsEscape) {
-    platform::WindowSystem& ws = platform::TheWindowSystem();
-    TestDialog dialog;
-    dialog.number = 5;
-    ws.SetModalHook([&](platform::WindowHandle modal) {
-        ws.TypeText(ws.GetDlgItem(modal, id::kEditNumber), "77");
-    });
-    EXPECT_EQ(dialog.DoModal(), platform::kIdCancel);
-    ws.SetModalHook(nullptr);
-    EXPECT_EQ(dialog.number, 5);
-}
-
 }  // namespace
 }  // namespace vela::uitest

@@ -1,4 +1,4 @@
-// The headless raster canvas, BMP writer and snapshots (the headless window system only).
+// The headless raster canvas and BMP writer (the headless window system only).
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -119,34 +119,6 @@ TEST(BmpWriterTest, WritesA32BitBottomUpPicture) {
     EXPECT_EQ(ReadU16(p, 28), 32);
     // The top row is stored last.
     EXPECT_EQ(ReadU32(p, 54 + 3 * 4), 0xAABBCCu);
-}
-
-TEST(SnapshotTest, PaintsTheDialogWithItsChildrenAndTheirOwnDrawing) {
-    uitest::TestDialog dialog;
-    ASSERT_TRUE(dialog.Create());
-    WindowSystem& ws = TheWindowSystem();
-    ws.ShowWindow(dialog.GetSafeHwnd(), true);
-    const std::string path = uitest::TempPath("dialog.bmp");
-    ASSERT_TRUE(ws.Snapshot(dialog.GetSafeHwnd(), path));
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    const std::string file = text.str();
-    std::remove(path.c_str());
-    const auto* p = reinterpret_cast<const uint8_t*>(file.data());
-    const int width = ReadI32(p, 18);
-    const int height = ReadI32(p, 22);
-    ASSERT_EQ(width, ws.GetClientRect(dialog.GetSafeHwnd()).Width());
-    auto pixel = [&](Point at) {
-        return ReadU32(p, 54 + (static_cast<size_t>(height - 1 - at.y) * width + at.x) * 4);
-    };
-    // The owner-drawn button filled itself dark blue, the custom window erased dark green.
-    const Rect skin = ws.GetWindowRect(dialog.GetDlgItem(uitest::id::kBtnSkin));
-    const Rect surface = ws.GetWindowRect(dialog.GetDlgItem(uitest::id::kPlayWnd));
-    const Point origin = ws.ClientToScreen(dialog.GetSafeHwnd(), {0, 0});
-    EXPECT_EQ(pixel({skin.left - origin.x + 2, skin.top - origin.y + 2}), 0x0000A0u);
-    EXPECT_EQ(pixel({surface.left - origin.x + 20, surface.top - origin.y + 2}), 0x006000u);
-    EXPECT_FALSE(dialog.skin.states.empty());
 }
 
 }  // namespace

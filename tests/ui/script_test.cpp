@@ -8,7 +8,6 @@
 #include <fstream>
 #include <sstream>
 
-#include "platform/shell.h"
 #include "tests/ui/fixture.h"
 #include "ui/console_script.h"
 
@@ -164,20 +163,6 @@ TEST_F(ScriptTest, WithoutAReplyTheSafeAnswerIsGiven) {
               "file\tFirmware (*.bin)|*.bin||\tcancel\n");
 }
 
-TEST_F(ScriptTest, ExtraCommandsJoinTheTable) {
-    WriteFile(script, "greet world\nexpect EditUpper WORLD\n");
-    TestDialog dialog;
-    {
-        ui::ScriptSession session(script, transcript);
-        session.AddCommand("greet", [](ui::ScriptSession& s, const std::string& who) {
-            platform::TheWindowSystem().SetText(s.FindControl("EditUpper"), who);
-            return std::string();
-        });
-        dialog.DoModal();
-    }
-    EXPECT_EQ(ReadFile(transcript), "");
-}
-
 // A modal dialog opened by a command takes the next lines; when the script ends, each dialog
 // closes as Esc would close it, the inner one first.
 TEST_F(ScriptTest, ANestedModalDialogTakesTheLinesMeantForIt) {
@@ -197,18 +182,6 @@ TEST_F(ScriptTest, ANestedModalDialogTakesTheLinesMeantForIt) {
     EXPECT_TRUE(outer.EventsOf(id::kEditNumber).empty());
     EXPECT_EQ(inner.EventsOf(id::kEditNumber).back(), "cmd 9002 768");
 }
-
-#ifndef _WIN32
-// The Linux build opens no browser: the URL goes to the transcript (Windows opens it for real).
-TEST_F(ScriptTest, OpenedUrlsGoToTheTranscript) {
-    {
-        ui::ScriptSession session("", transcript);
-        EXPECT_TRUE(platform::OpenUrl("http://10.0.0.7:8080"));
-    }
-    platform::OpenUrl("http://after.example");
-    EXPECT_EQ(ReadFile(transcript), "url\thttp://10.0.0.7:8080\n");
-}
-#endif
 
 }  // namespace
 }  // namespace vela::uitest

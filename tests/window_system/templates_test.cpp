@@ -2,6 +2,8 @@
 // order, kinds, visibility and enabled state, each a child of the dialog.
 #include <gtest/gtest.h>
 
+#include <iterator>
+
 #include "resources/control_styles.h"
 #include "resources/dialog_template.h"
 #include "tests/common/all_templates.h"
@@ -13,32 +15,15 @@ namespace {
 using platform::WindowKind;
 using resources::ControlKind;
 
+// The window kind of each control kind, in ControlKind's order.
 WindowKind Expected(ControlKind kind) {
-    switch (kind) {
-        case ControlKind::Static:
-            return WindowKind::Static;
-        case ControlKind::Edit:
-            return WindowKind::Edit;
-        case ControlKind::PushButton:
-            return WindowKind::PushButton;
-        case ControlKind::CheckBox:
-            return WindowKind::CheckBox;
-        case ControlKind::RadioButton:
-            return WindowKind::RadioButton;
-        case ControlKind::GroupBox:
-            return WindowKind::GroupBox;
-        case ControlKind::ComboBox:
-            return WindowKind::ComboBox;
-        case ControlKind::IpAddress:
-            return WindowKind::IpAddress;
-        case ControlKind::TimePicker:
-            return WindowKind::TimePicker;
-        case ControlKind::ListView:
-            return WindowKind::ListView;
-        case ControlKind::Custom:
-            return WindowKind::Custom;
-    }
-    return WindowKind::Custom;
+    constexpr WindowKind kKinds[] = {
+        WindowKind::Static,   WindowKind::Edit,        WindowKind::PushButton,
+        WindowKind::CheckBox, WindowKind::RadioButton, WindowKind::GroupBox,
+        WindowKind::ComboBox, WindowKind::IpAddress,   WindowKind::TimePicker,
+        WindowKind::ListView, WindowKind::Custom};
+    static_assert(std::size(kKinds) == static_cast<size_t>(ControlKind::Custom) + 1);
+    return kKinds[static_cast<size_t>(kind)];
 }
 
 TEST(TemplateTest, EveryTemplateBuildsItsControlsInTableOrder) {
@@ -94,7 +79,6 @@ TEST(TemplateTest, ChildPageWithoutParentIsTopLevelAndWithParentIsItsChild) {
     EXPECT_EQ(pageSink.log.back(), "destroyed");
 }
 
-// A dialog's client area is its template size in dialog units of the templates' font, with
 // The dialog manager sizes a dialog from its template in the dialog's own base units.
 TEST(TemplateTest, DialogClientSizeIsTheTemplateSizeInTheDialogsOwnUnits) {
     for (const resources::DialogTemplate* each : testing::AllTemplates()) {
