@@ -31,12 +31,6 @@ const resources::ControlTemplate& ButtonRow(int id) {
     return row ? *row : kMissing;
 }
 
-// Serialises the player library's draw callback against the console's window going away.
-platform::Lock& DrawLock() {
-    static platform::Lock* lock = new platform::Lock();
-    return *lock;
-}
-
 }  // namespace
 
 CDvsCfgDlg::CDvsCfgDlg(device::CDvsDevice* device)
@@ -75,8 +69,7 @@ CDvsCfgDlg::CDvsCfgDlg(device::CDvsDevice* device)
 
 CDvsCfgDlg::~CDvsCfgDlg() {
     // A console whose window never existed (or is gone) is withdrawn here too.
-    platform::LockGuard guard(DrawLock());
-    if (g_pDvsCfgDlg == this) g_pDvsCfgDlg = nullptr;
+    Withdraw();
 }
 
 pages::CConsolePage* CDvsCfgDlg::Page(int page) {
@@ -114,9 +107,12 @@ bool CDvsCfgDlg::OnInitDialog() {
     if (!m_hBusyCursor) m_hBusyCursor = System().GetStandardCursor(platform::StandardCursor::Wait);
 
     // Only a whole console reaches the draw callback: its pages exist and one is shown.
-    platform::LockGuard guard(DrawLock());
-    m_nCurrentPage = kServerPage;
-    g_pDvsCfgDlg = this;
+    {
+        preview::DrawLockGuard guard;
+        m_nCurrentPage = kServerPage;
+        g_pDvsCfgDlg = this;
+    }
+    preview::SetDrawTarget(this);
     return true;
 }
 
@@ -196,7 +192,7 @@ void CDvsCfgDlg::SwitchTo(int page) {
     if (page == m_nCurrentPage) return;
     ShowPage(m_nCurrentPage, 0);
     ShowPage(page, 1);
-    platform::LockGuard guard(DrawLock());
+    preview::DrawLockGuard guard;
     m_nCurrentPage = page;
 }
 
@@ -244,12 +240,18 @@ bool CDvsCfgDlg::OnLButtonDown(platform::Point /*point*/) {
     return true;
 }
 
-// Neither the draw callback nor an upgrade message may reach a page or a console window that
-// is going away, whichever order the window system destroys them in.
+// Neither a draw nor an upgrade message may reach a page or a console window that is going
+// away, whichever order the window system destroys them in; and the player must not paint into
+// a play window after it is gone, so the preview stops here even when the login stays (Esc).
 void CDvsCfgDlg::Withdraw() {
     m_maintenance.Detach();
-    platform::LockGuard guard(DrawLock());
-    if (g_pDvsCfgDlg == this) g_pDvsCfgDlg = nullptr;
+    {
+        preview::DrawLockGuard guard;
+        if (g_pDvsCfgDlg != this) return;
+        g_pDvsCfgDlg = nullptr;
+    }
+    preview::SetDrawTarget(nullptr);
+    if (m_pDevice) m_pDevice->StopPreview();
 }
 
 void CDvsCfgDlg::OnOK() {
@@ -268,14 +270,9 @@ void CDvsCfgDlg::OnDestroy() {
     m_pDevice = nullptr;
 }
 
-void VELA_STDCALL CDvsCfgDlg::DrawCallback(int32_t /*port*/, void* deviceContext, uintptr_t user) {
-    if (!deviceContext) return;
-    platform::LockGuard guard(DrawLock());
-    CDvsCfgDlg* console = g_pDvsCfgDlg;
-    if (!console) return;
-    // Only the pages with a live preview (Channel, Alarm) draw anything.
-    if (pages::CConsolePage* page = console->Page(console->m_nCurrentPage))
-        page->DrawHook(deviceContext, user);
+void CDvsCfgDlg::DrawHook(void* deviceContext, uintptr_t user) {
+    const PageRow* row = FindPageRow(m_nCurrentPage);
+    if (row && row->drawsOverlay) Page(m_nCurrentPage)->DrawHook(deviceContext, user);
 }
 
 }  // namespace vela::console

@@ -1,14 +1,14 @@
 // The configuration console: the modal, skinned window that SetupServer shows for one logged-in
 // device. Five page buttons along the top switch between the settings pages (modeless child
 // dialogs it owns), six action buttons along the bottom save, restart, upgrade, set the clock,
-// open the device's web page and exit. UI thread, except DrawCallback.
+// open the device's web page and exit. UI thread, except DrawHook.
 //
 // Lifetime: made by the manager for one SetupServer and run modally; the device connection is
 // borrowed and outlives it. Once its window has made its pages and shows the Server page, the
-// console is published as g_pDvsCfgDlg under the draw lock; when it closes (and at the latest
-// when its window or the object goes away) it withdraws itself from the player library's draw
-// callback and from the upgrade relay, both under their locks, before any page window is
-// destroyed.
+// console is published as g_pDvsCfgDlg and as the draw target under the draw lock; when it
+// closes (and at the latest when its window or the object goes away) it withdraws itself from
+// the draw hook and from the upgrade relay, both under their locks, and stops the device's
+// preview before any page window (and the play window the player paints into) is destroyed.
 #pragma once
 
 #include <array>
@@ -21,6 +21,7 @@
 #include "console/page_table.h"
 #include "pages/server/dvs_cfg_server.h"
 #include "platform/abi.h"
+#include "preview/draw_hook.h"
 #include "ui/dialog.h"
 #include "ui/dib_image.h"
 #include "ui/skin_button.h"
@@ -31,7 +32,7 @@ class CDvsDevice;
 
 namespace vela::console {
 
-class CDvsCfgDlg : public ui::Dialog {
+class CDvsCfgDlg : public ui::Dialog, public preview::DrawTarget {
   public:
     explicit CDvsCfgDlg(device::CDvsDevice* device);
     ~CDvsCfgDlg() override;
@@ -66,9 +67,9 @@ class CDvsCfgDlg : public ui::Dialog {
     pages::CDvsCfgServer& ServerPage();
     int32_t LoginHandle() const { return m_hLogin; }
 
-    // The player library's per-frame callback (player thread): forwards the device context to
-    // the shown Channel or Alarm page; nothing while no console is open.
-    static void VELA_STDCALL DrawCallback(int32_t port, void* deviceContext, uintptr_t user);
+    // A displayed frame (player thread, under the draw lock): forwarded to the shown page when
+    // its row of the page table says it draws an overlay.
+    void DrawHook(void* deviceContext, uintptr_t user) override;
 
   protected:
     bool OnInitDialog() override;
@@ -80,7 +81,7 @@ class CDvsCfgDlg : public ui::Dialog {
     void OnDestroy() override;
 
   private:
-    // Leaves the draw callback and the upgrade relay; on closing, and again (for windows
+    // Leaves the draw hook and the upgrade relay; on closing, and again (for windows
     // destroyed any other way) when the window goes away.
     void Withdraw();
     void SetUpButtons();

@@ -19,12 +19,13 @@ std::unique_ptr<pages::CConsolePage> Make() {
 }  // namespace
 
 const PageRow kPageTable[kPageCount] = {
-    {kServerPage, &pages::server::kServerTemplate, kBtnServer, 6001, "Server", false,
+    {kServerPage, &pages::server::kServerTemplate, kBtnServer, 6001, "Server", false, false,
      Make<pages::CDvsCfgServer>},
-    {kChannelPage, &pages::channel::kChannelTemplate, kBtnChannel, 6002, "Channel", false, nullptr},
-    {kPtzPage, &pages::ptz::kPtzTemplate, kBtnPtz, 6003, "PTZ", false, nullptr},
-    {kSensorPage, &pages::alarm::kSensorTemplate, kBtnSensor, 6005, "Sensor", true, nullptr},
-    {kAlarmPage, &pages::alarm::kAlarmTemplate, kBtnAlarm, 6006, "Alarm", false, nullptr},
+    {kChannelPage, &pages::channel::kChannelTemplate, kBtnChannel, 6002, "Channel", false, true,
+     nullptr},
+    {kPtzPage, &pages::ptz::kPtzTemplate, kBtnPtz, 6003, "PTZ", false, false, nullptr},
+    {kSensorPage, &pages::alarm::kSensorTemplate, kBtnSensor, 6005, "Sensor", true, false, nullptr},
+    {kAlarmPage, &pages::alarm::kAlarmTemplate, kBtnAlarm, 6006, "Alarm", false, true, nullptr},
 };
 
 const PageRow* FindPageRow(int number) {

@@ -32,6 +32,7 @@ struct PageRow {
     int buttonId;            // control id in the console's template
     const char* scriptName;  // `page NAME` of the console script
     bool needsAlarmInputs;   // its button does nothing on a device without alarm inputs
+    bool drawsOverlay;       // its DrawHook draws over the live picture of every frame
     PageMaker make;          // null: not built yet
 };
 

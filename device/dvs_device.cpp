@@ -50,10 +50,12 @@ bool IsChannelArray(const RecordSpec& record) {
 
 }  // namespace
 
-CDvsDevice::CDvsDevice(NetSdk& sdk)
+CDvsDevice::CDvsDevice(NetSdk& sdk, const std::string& playerFolder)
     : m_rSdk(sdk),
       m_arrBlock(kDeviceInfoSize + kRecordBlockSize),
-      m_arrSnapshot(kRecordBlockSize) {}
+      m_arrSnapshot(kRecordBlockSize),
+      m_liveView(sdk, playerFolder.empty() ? platform::HostFolder() : playerFolder,
+                 reinterpret_cast<uintptr_t>(this)) {}
 
 CDvsDevice::~CDvsDevice() {
     Logout();
@@ -305,6 +307,7 @@ int CDvsDevice::GetServerInfo(char* addressOut, uint8_t* record) const {
 }
 
 void CDvsDevice::Logout() {
+    m_liveView.StopPreview();
     EndLogin();
 }
 

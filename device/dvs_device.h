@@ -1,6 +1,7 @@
 // One device connection: the parameters of the SetupServer call that made it, the login, the
 // DeviceInfo the login returned, the live configuration records that the pages edit in place
-// and their snapshot as last known to the device. UI thread only.
+// and their snapshot as last known to the device, and the live view. UI thread only (the live
+// view's stream callback runs on a NetSDK thread, see live_view.h).
 #pragma once
 
 #include <cstddef>
@@ -8,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "device/live_view.h"
 #include "device/netsdk.h"
 
 namespace vela::device {
@@ -22,7 +24,8 @@ constexpr size_t kDdnsServerMaxLength = 39;  // characters of the DDNS server ad
 
 class CDvsDevice {
   public:
-    explicit CDvsDevice(NetSdk& sdk = ProcessNetSdk());
+    // The player library for previews is loaded from playerFolder (by default the host's).
+    explicit CDvsDevice(NetSdk& sdk = ProcessNetSdk(), const std::string& playerFolder = {});
     ~CDvsDevice();
     CDvsDevice(const CDvsDevice&) = delete;
     CDvsDevice& operator=(const CDvsDevice&) = delete;
@@ -55,7 +58,16 @@ class CDvsDevice {
     void SetLoginParams(const char* user, const char* password, const char* loginAddress, int port);
     // Copies the address (in full) and the ServerInfoRecord for the host: 1.
     int GetServerInfo(char* addressOut, uint8_t* record) const;
+    // Stops a running preview, then ends the login.
     void Logout();
+
+    // The live picture of a channel in the window (an HWND, or a headless play window's
+    // VelaSurface*): the play handle, or -1. A running preview is replaced.
+    int32_t StartPreview(int32_t channel, void* window, int32_t streamType) {
+        return m_liveView.StartPreview(m_hLogin, channel, window, streamType);
+    }
+    void StopPreview() { m_liveView.StopPreview(); }
+    const CLiveView& LiveView() const { return m_liveView; }
 
     // Counts from DeviceInfo at login, bounded to 0..kSlotCount.
     int ChannelCount() const { return m_nChannelCount; }
@@ -91,6 +103,7 @@ class CDvsDevice {
     int32_t m_hLogin = 0;
     std::vector<uint8_t> m_arrBlock;     // DeviceInfo, then the live records
     std::vector<uint8_t> m_arrSnapshot;  // the live records as the device holds them
+    CLiveView m_liveView;
 };
 
 }  // namespace vela::device

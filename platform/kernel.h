@@ -18,8 +18,7 @@ std::string JoinPath(const std::string& folder, const std::string& name);
 // surrounding quotes removed, the first matching section and key win, a value cut to
 // capacity - 1 bytes, a missing file or key giving the default.
 std::string ReadProfileString(const std::string& file, const std::string& section,
-                              const std::string& key, const std::string& fallback,
-                              size_t capacity);
+                              const std::string& key, const std::string& fallback, size_t capacity);
 int ReadProfileInt(const std::string& file, const std::string& section, const std::string& key,
                    int fallback);
 
@@ -29,12 +28,15 @@ int ReadProfileInt(const std::string& file, const std::string& section, const st
 std::string HostFolder();
 // True when the exact path names an existing directory (a find-first look-up on Windows).
 bool DirectoryExists(const std::string& path);
+// True when the exact path names an existing file that is not a directory (a plain file
+// search on Windows, no wildcards).
+bool FileExists(const std::string& path);
 // Creates one directory; an existing one or a failure is reported as false, never thrown.
 bool CreateFolder(const std::string& path);
 
 // --- Dynamic libraries ---
 class Library {
-public:
+  public:
     virtual ~Library() = default;
     virtual void* Symbol(const char* name) const = 0;
     // Entry point by export ordinal. POSIX libraries have no ordinals: there the library's
@@ -43,13 +45,14 @@ public:
 };
 // Opens a library by file name or path (null when it cannot be loaded). ordinalResolver names
 // the POSIX resolver export, e.g. "NetSDK_GetProcAddress"; Windows ignores it.
-std::unique_ptr<Library> OpenLibrary(const std::string& path, const char* ordinalResolver = nullptr);
+std::unique_ptr<Library> OpenLibrary(const std::string& path,
+                                     const char* ordinalResolver = nullptr);
 // Library file name for a base name: "NetSDK" -> "NetSDK.dll" or "libNetSDK.so".
 std::string LibraryFileName(const std::string& base);
 
 // --- Lock (a critical section) ---
 class Lock {
-public:
+  public:
     Lock();
     ~Lock();
     Lock(const Lock&) = delete;
@@ -57,19 +60,19 @@ public:
     void Enter();
     void Leave();
 
-private:
+  private:
     struct Impl;
     std::unique_ptr<Impl> impl_;
 };
 
 class LockGuard {
-public:
+  public:
     explicit LockGuard(Lock& lock) : lock_(lock) { lock_.Enter(); }
     ~LockGuard() { lock_.Leave(); }
     LockGuard(const LockGuard&) = delete;
     LockGuard& operator=(const LockGuard&) = delete;
 
-private:
+  private:
     Lock& lock_;
 };
 
@@ -77,10 +80,10 @@ private:
 uint32_t TickCount();  // milliseconds since an arbitrary start, wrapping at 2^32
 
 struct LocalTime {
-    int year;    // full year
-    int month;   // 1-12
-    int day;     // 1-31
-    int weekday; // 0 = Sunday
+    int year;     // full year
+    int month;    // 1-12
+    int day;      // 1-31
+    int weekday;  // 0 = Sunday
     int hour, minute, second;
 };
 LocalTime Now();

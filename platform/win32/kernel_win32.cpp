@@ -38,14 +38,29 @@ std::string HostFolder() {
     return cut == std::string::npos ? std::string() : full.substr(0, cut);
 }
 
-bool DirectoryExists(const std::string& path) {
-    // Find-first takes wildcards; only the exact name counts here.
+namespace {
+
+// Find-first takes wildcards; only the exact name counts here.
+bool FindExact(const std::string& path, DWORD* attributes) {
     if (path.empty() || path.find_first_of("*?") != std::string::npos) return false;
     WIN32_FIND_DATAA found{};
     HANDLE search = FindFirstFileA(path.c_str(), &found);
     if (search == INVALID_HANDLE_VALUE) return false;
     FindClose(search);
-    return (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+    *attributes = found.dwFileAttributes;
+    return true;
+}
+
+}  // namespace
+
+bool DirectoryExists(const std::string& path) {
+    DWORD attributes = 0;
+    return FindExact(path, &attributes) && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+}
+
+bool FileExists(const std::string& path) {
+    DWORD attributes = 0;
+    return FindExact(path, &attributes) && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
 }
 
 bool CreateFolder(const std::string& path) {

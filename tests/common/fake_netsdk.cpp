@@ -172,8 +172,11 @@ int32_t FakeNetSdk::SetConfig(int32_t login, uint32_t command, int32_t channel, 
 }
 
 int32_t FakeNetSdk::RealPlay(int32_t login, const int32_t client[5]) {
-    Record(kOrdRealPlay, login, "RealPlay" + Args({client[0]})).channel = client[0];
-    return 1;
+    Record(kOrdRealPlay, login, "RealPlay" + Args({login, client[0], client[1]})).channel =
+        client[0];
+    const int32_t play = playHandle;
+    if (play > 0) playHandle += playStep;
+    return play;
 }
 
 int32_t FakeNetSdk::StopRealPlay(int32_t play, void*) {
@@ -181,13 +184,18 @@ int32_t FakeNetSdk::StopRealPlay(int32_t play, void*) {
     return 1;
 }
 
-int32_t FakeNetSdk::SetRealDataCallback(int32_t play, StreamCallback, uintptr_t) {
+int32_t FakeNetSdk::SetRealDataCallback(int32_t play, StreamCallback callback, uintptr_t user) {
     Record(kOrdSetRealDataCallback, play, "SetRealDataCallback" + Args({play}));
-    return 1;
+    if (dataCallbackResult == 0) return 0;
+    streamCallback = callback;
+    streamUser = user;
+    streamPlay = play;
+    return dataCallbackResult;
 }
 
 int32_t FakeNetSdk::DelRealDataCallback(int32_t play, StreamCallback, uintptr_t) {
     Record(kOrdDelRealDataCallback, play, "DelRealDataCallback" + Args({play}));
+    if (play == streamPlay) streamCallback = nullptr;
     return 1;
 }
 

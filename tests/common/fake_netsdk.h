@@ -38,6 +38,13 @@ class FakeNetSdk : public device::NetSdk {
                           uint32_t* returned)>
         onRead;
     std::function<int32_t(uint32_t command, int32_t channel)> onStore;
+    int32_t playHandle = 1;  // what RealPlay answers; playStep added after each
+    int32_t playStep = 1;
+    int32_t dataCallbackResult = 1;  // what SetRealDataCallback answers
+    // The stream callback as last registered and not removed (null otherwise).
+    device::StreamCallback streamCallback = nullptr;
+    uintptr_t streamUser = 0;
+    int32_t streamPlay = 0;
 
     std::vector<NetSdkCall> calls;
     device::DisconnectCallback disconnectCallback = nullptr;

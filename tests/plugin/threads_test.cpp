@@ -175,7 +175,7 @@ TEST(ExportThreadsTest, DrawCallbackRunsWhileConsolesOpenSwitchPagesAndClose) {
     // Stands for a frame's device context: the callback only hands it to the shown page.
     uint32_t frame = 0;
     RepeatingThread player(
-        [&frame] { vela::console::CDvsCfgDlg::DrawCallback(kPlayerPort, &frame, 0); });
+        [&frame] { vela::preview::DrawCallback(kPlayerPort, &frame, 0); });
     player.WaitForRounds(1);
 
     for (int console = 0; console < kConsoles; ++console) {
