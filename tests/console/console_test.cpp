@@ -182,6 +182,20 @@ TEST_F(ConsoleTest, TheOpenConsoleIsPublishedWithItsShownPage) {
     EXPECT_EQ(console->CurrentPage(), kAlarmPage);
 }
 
+// The play windows go with the console, so their preview must not outlive it; the login does
+// when the console is closed with Esc (the script's end), and Exit ends both.
+TEST_F(ConsoleTest, ClosingTheConsoleStopsThePreviewAndOnlyExitEndsTheLogin) {
+    for (bool exit : {false, true}) {
+        SCOPED_TRACE(exit ? "Exit" : "Esc");
+        Connect();
+        ASSERT_GT(device->StartPreview(0, nullptr, 0), 0);
+        Run(exit ? "button Exit\n" : "");
+        EXPECT_EQ(device->LiveView().PlayHandle(), 0);
+        EXPECT_EQ(sdk.CallsOf(device::kOrdStopRealPlay).size(), 1u);
+        EXPECT_EQ(sdk.CallsOf(device::kOrdLogout).size(), exit ? 1u : 0u);
+    }
+}
+
 TEST_F(ConsoleTest, ARefusedStoreIsSentAgainByTheNextSave) {
     Connect();
     int refusals = 1;
