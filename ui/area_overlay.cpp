@@ -82,12 +82,17 @@ void AreaOverlay::MouseDown(Point p) {
     m_state.currentRect = m_state.dragRect;
 }
 
-void AreaOverlay::MouseMove(Point p) {
-    LockGuard guard(m_lock);
-    if (!m_state.dragging) return;
+// Called with the lock held.
+void AreaOverlay::MoveCorner(Point p) {
     const Point corner = Clamped(p);
     m_state.dragRect.right = corner.x;
     m_state.dragRect.bottom = corner.y;
+}
+
+void AreaOverlay::MouseMove(Point p) {
+    LockGuard guard(m_lock);
+    if (!m_state.dragging) return;
+    MoveCorner(p);
     m_state.currentRect = m_state.dragRect;
 }
 
@@ -96,9 +101,7 @@ void AreaOverlay::MouseMove(Point p) {
 void AreaOverlay::MouseUp(Point p) {
     LockGuard guard(m_lock);
     if (!m_state.dragging) return;
-    const Point corner = Clamped(p);
-    m_state.dragRect.right = corner.x;
-    m_state.dragRect.bottom = corner.y;
+    MoveCorner(p);
     m_state.shownRect = Normalised(m_state.dragRect);
     m_state.currentRect = m_state.shownRect;
     m_state.dragRect = {};

@@ -87,6 +87,7 @@ class AreaOverlay {
 
   private:
     Point Clamped(Point point) const;
+    void MoveCorner(Point point);
     void MarkCells(const Rect& area);
 
     platform::Lock m_lock;

@@ -5,9 +5,7 @@
 #include <cstdio>
 
 #include "platform/vela_surface.h"
-#include "resources/dialog_template.h"
-#include "tests/window_system/recording_sink.h"
-#include "ui/play_wnd.h"
+#include "tests/play_wnd/play_fixture.h"
 
 namespace vela::ui {
 namespace {
@@ -21,21 +19,13 @@ constexpr uint32_t kYellowPixel = 0xFFFF00;
 constexpr uint32_t kMagentaPixel = 0xFF00FF;
 constexpr uint32_t kFramePixel = 0x204060;
 
-class PlaySurfaceTest : public ::testing::Test {
+class PlaySurfaceTest : public PlayWndFixture {
   protected:
+    PlaySurfaceTest() : PlayWndFixture(kPlace) {}
     void SetUp() override {
-        parent = Ws().CreateModeless(*resources::FindDialogTemplate(resources::kTestDialogId),
-                                     nullptr, &parentSink);
-        ASSERT_NE(parent, nullptr);
-        ASSERT_TRUE(play.Create(parent));
-        play.MoveWindow(kPlace);
-        play.ShowWindow(true);
+        PlayWndFixture::SetUp();
         surface = static_cast<VelaSurface*>(play.PlayTarget());
         ASSERT_NE(surface, nullptr);
-    }
-    void TearDown() override {
-        play.DestroyWindow();
-        Ws().DestroyWindow(parent);
     }
     // What the player does for one frame: paint the picture, then call the draw hook.
     void Frame(int mode) {
@@ -44,9 +34,6 @@ class PlaySurfaceTest : public ::testing::Test {
     }
     uint32_t At(int x, int y) const { return surface->pixels[y * surface->stride / 4 + x]; }
 
-    wstest::RecordingSink parentSink;
-    platform::WindowHandle parent = nullptr;
-    CPlayWnd play;
     VelaSurface* surface = nullptr;
 };
 

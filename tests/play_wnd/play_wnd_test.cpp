@@ -5,9 +5,7 @@
 #include <cstdio>
 #include <memory>
 
-#include "resources/dialog_template.h"
-#include "tests/window_system/recording_sink.h"
-#include "ui/play_wnd.h"
+#include "tests/play_wnd/play_fixture.h"
 
 namespace vela::ui {
 namespace {
@@ -17,23 +15,9 @@ using wstest::Ws;
 
 constexpr Rect kPlace{4, 4, 204, 164};
 
-class PlayWndTest : public ::testing::Test {
+class PlayWndTest : public PlayWndFixture {
   protected:
-    void SetUp() override {
-        parent = Ws().CreateModeless(*resources::FindDialogTemplate(resources::kTestDialogId),
-                                     nullptr, &parentSink);
-        ASSERT_NE(parent, nullptr);
-        ASSERT_TRUE(play.Create(parent));
-        play.MoveWindow(kPlace);
-        play.ShowWindow(true);
-        Ws().ShowWindow(parent, true);
-        Ws().PumpMessages();
-    }
-    void TearDown() override {
-        play.DestroyWindow();
-        Ws().DestroyWindow(parent);
-        Ws().PumpMessages();
-    }
+    PlayWndTest() : PlayWndFixture(kPlace) {}
     void GridMode() {
         const uint32_t none[kMaxGridRows] = {};
         play.LoadGridBits(none, kAreaModeGrid);
@@ -50,10 +34,6 @@ class PlayWndTest : public ::testing::Test {
             parent, Ws().ClientToScreen(play.GetSafeHwnd(), {kPlace.Width() / 2, 20}));
         return bmp.At(centre.x, centre.y);
     }
-
-    wstest::RecordingSink parentSink;
-    platform::WindowHandle parent = nullptr;
-    CPlayWnd play;
 };
 
 TEST_F(PlayWndTest, AMouseDragMarksCellsAndHoldsTheCaptureUntilRelease) {
