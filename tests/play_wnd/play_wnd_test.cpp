@@ -4,6 +4,9 @@
 
 #include <cstdio>
 #include <memory>
+#include <thread>
+
+#include "platform/frame_present.h"
 
 #include "tests/play_wnd/play_fixture.h"
 
@@ -91,6 +94,28 @@ TEST_F(PlayWndTest, NoOwnerOrNoDeviceContextDrawsNothing) {
     play.DrawOverlay(play.PlayTarget(), kDrawGrid, nullptr);
     play.DrawOverlay(nullptr, kDrawGrid, &owner);
     EXPECT_EQ(play.State().flashCounter, 0);
+}
+
+// The path a live frame takes: the player paints the play target on its own thread and hands
+// the frame's device context (an HDC, or the surface) to the draw hook.
+TEST_F(PlayWndTest, AFramePaintedIntoThePlayTargetCarriesTheOverlay) {
+    play.SetGridSize(18, 22);
+    play.FillGrid(true);
+    GridMode();
+    play.SetAlarmFlash(true);
+    const uint32_t picture[4] = {0x808080, 0x808080, 0x808080, 0x808080};
+    void* target = play.PlayTarget();
+    ASSERT_NE(target, nullptr);
+    int owner = 0;
+    bool presented = false;
+    std::thread player([&] {
+        presented = platform::PresentFrame(target, {picture, 2, 2}, [&](void* deviceContext) {
+            play.DrawOverlay(deviceContext, kDrawGrid, &owner);
+        });
+    });
+    player.join();
+    EXPECT_TRUE(presented);
+    EXPECT_EQ(play.State().flashCounter, 1);
 }
 
 }  // namespace
