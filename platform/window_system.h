@@ -5,7 +5,7 @@
 // callers besides tests.
 //
 // Threads: everything runs on the UI thread (the host's thread that called the plug-in),
-// except Post and CanvasForDeviceContext, which any thread may call.
+// except Post, CanvasForDeviceContext and FrameCompleted, which any thread may call.
 //
 // Ownership: the window system owns the windows; a WindowHandle is a borrowed name that
 // becomes invalid when the window is destroyed (DestroyWindow, or the parent's destruction).
