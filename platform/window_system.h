@@ -5,7 +5,7 @@
 // callers besides tests.
 //
 // Threads: everything runs on the UI thread (the host's thread that called the plug-in),
-// except Post and CanvasForDeviceContext, which any thread may call.
+// except Post, CanvasForDeviceContext and FrameCompleted, which any thread may call.
 //
 // Ownership: the window system owns the windows; a WindowHandle is a borrowed name that
 // becomes invalid when the window is destroyed (DestroyWindow, or the parent's destruction).
@@ -387,9 +387,19 @@ class WindowSystem {
     virtual void SendKey(WindowHandle window, EventKind kind, int key) = 0;
 
     // -- Painting and pictures --
-    // Wraps a device context handed over by the player library (an HDC on Windows; a Canvas*
-    // in the headless build). Any thread; the canvas must not outlive the device context.
+    // Wraps a device context handed over by the player library (an HDC on Windows; a
+    // VelaSurface* in the headless build, platform/vela_surface.h). Any thread; the canvas must
+    // not outlive the device context. Null for a null or unusable device context.
     virtual std::unique_ptr<Canvas> CanvasForDeviceContext(void* deviceContext) = 0;
+    // -- Play windows --
+    // What a player library is given as the window to render a play window into: the HWND on
+    // Windows; in the headless build a VelaSurface over pixels the window keeps, sized to its
+    // client area when first asked and freed with the window. UI thread.
+    virtual void* PlayTarget(WindowHandle window) = 0;
+    // A frame on a play target is complete (painted, overlay drawn). The headless snapshot
+    // shows each play target's last complete frame; Windows shows the screen, so nothing is
+    // kept there. The player's thread.
+    virtual void FrameCompleted(void* playTarget) = 0;
     // Renders the window with its visible children into a 32-bit BMP file.
     virtual bool Snapshot(WindowHandle window, const std::string& path) = 0;
     // The stock system font's description (skin buttons start from it).

@@ -257,6 +257,7 @@ void HeadlessWindowSystem::RenderTree(HeadlessWindow* window, Pixmap& pixmap, Po
     RasterCanvas canvas(pixmap, origin, bounded);
     RenderOne(window, canvas, true);
     if (!Find(handle)) return;
+    if (window->playSurface) DrawShownFrame(window, pixmap, origin, bounded);
     const std::vector<HeadlessWindow*> children = window->children;
     for (HeadlessWindow* child : children) {
         if (!Find(child->Handle()) || !child->visible) continue;

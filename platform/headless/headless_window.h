@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/vela_surface.h"
 #include "platform/window_system.h"
 
 namespace vela::resources {
@@ -37,6 +38,16 @@ constexpr int kDefaultEditLimit = 30000;
 // LimitText(0) on a single-line edit.
 constexpr int kMaximumEditLimit = 0x7FFFFFFE;
 
+// A play window's picture. The player's thread paints `pixels` through `surface` and, once a
+// frame is complete, it is copied to `shown`, which the snapshot reads; `shown` and `hasFrame`
+// are guarded by the window system's surface lock.
+struct PlaySurface {
+    std::vector<uint32_t> pixels;
+    VelaSurface surface{};
+    std::vector<uint32_t> shown;
+    bool hasFrame = false;
+};
+
 struct HeadlessWindow {
     WindowKind kind = WindowKind::Custom;
     int id = 0;
@@ -53,6 +64,9 @@ struct HeadlessWindow {
     // Painting.
     bool invalid = true;
     bool eraseNeeded = true;
+
+    // Play windows: made by the first PlayTarget call.
+    std::unique_ptr<PlaySurface> playSurface;
 
     // Dialogs.
     bool ended = false;

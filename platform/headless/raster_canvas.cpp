@@ -81,17 +81,20 @@ Color ColorOfPixel(uint32_t pixel) {
 }
 
 RasterCanvas::RasterCanvas(Pixmap& pixmap, Point origin, const Rect& clip)
-    : m_pixmap(pixmap), m_origin(origin) {
+    : m_pixels(pixmap.pixels.data()), m_rowPixels(pixmap.width), m_origin(origin) {
     m_clip.left = std::max(clip.left, 0);
     m_clip.top = std::max(clip.top, 0);
     m_clip.right = std::min(clip.right, pixmap.width);
     m_clip.bottom = std::min(clip.bottom, pixmap.height);
 }
 
+RasterCanvas::RasterCanvas(uint32_t* pixels, int width, int height, int rowPixels)
+    : m_pixels(pixels), m_rowPixels(rowPixels), m_clip{0, 0, width, height} {}
+
 void RasterCanvas::Plot(int x, int y, uint32_t pixel) {
     const Point at{x + m_origin.x, y + m_origin.y};
     if (!m_clip.Contains(at)) return;
-    m_pixmap.pixels[static_cast<size_t>(at.y) * m_pixmap.width + at.x] = pixel;
+    m_pixels[static_cast<size_t>(at.y) * m_rowPixels + at.x] = pixel;
 }
 
 void RasterCanvas::DrawLine(Point from, Point to, const Pen& pen) {

@@ -1,5 +1,6 @@
 // The headless canvas: draws into 32-bit pixels (0x00RRGGBB, top row first) through an origin
-// and a clip rectangle, so a window and each of its children paint into one picture.
+// and a clip rectangle, so a window and each of its children paint into one picture. The
+// pixels are a Pixmap's, or borrowed ones (a play window's surface) that outlive the canvas.
 #pragma once
 
 #include <cstdint>
@@ -26,6 +27,8 @@ class RasterCanvas : public Canvas {
   public:
     // origin: where the canvas's (0,0) lies in the pixmap; clip: the pixmap area it may touch.
     RasterCanvas(Pixmap& pixmap, Point origin, const Rect& clip);
+    // Borrowed pixels: rowPixels pixels from one row's start to the next.
+    RasterCanvas(uint32_t* pixels, int width, int height, int rowPixels);
 
     void DrawLine(Point from, Point to, const Pen& pen) override;
     void FrameRect(const Rect& rect, const Pen& pen) override;
@@ -42,7 +45,8 @@ class RasterCanvas : public Canvas {
     void DrawGlyphs(Point origin, const std::string& text, int scale, bool bold, uint32_t pixel,
                     bool mnemonic);
 
-    Pixmap& m_pixmap;
+    uint32_t* m_pixels;
+    int m_rowPixels;
     Point m_origin;
     Rect m_clip;
 };

@@ -68,32 +68,6 @@ DateTime LocalNow() {
     return t;
 }
 
-// Forwards to the canvas the player stand-in hands over as its device context.
-class BorrowedCanvas : public Canvas {
-  public:
-    explicit BorrowedCanvas(Canvas& target) : m_target(target) {}
-    void DrawLine(Point from, Point to, const Pen& pen) override {
-        m_target.DrawLine(from, to, pen);
-    }
-    void FrameRect(const Rect& rect, const Pen& pen) override { m_target.FrameRect(rect, pen); }
-    void FillRect(const Rect& rect, Color color) override { m_target.FillRect(rect, color); }
-    void DrawString(Point origin, const std::string& text, const Font& font, Color color,
-                    unsigned flags) override {
-        m_target.DrawString(origin, text, font, color, flags);
-    }
-    Size MeasureText(const std::string& text, const Font& font, unsigned flags) override {
-        return m_target.MeasureText(text, font, flags);
-    }
-    int PixelsPerInchY() override { return m_target.PixelsPerInchY(); }
-    void DrawDib(const DibView& dib, const Rect& source, const Rect& target,
-                 const Palette* palette) override {
-        m_target.DrawDib(dib, source, target, palette);
-    }
-
-  private:
-    Canvas& m_target;
-};
-
 }  // namespace
 
 HeadlessWindowSystem::HeadlessWindowSystem() = default;
@@ -229,6 +203,7 @@ void HeadlessWindowSystem::DestroyTree(HeadlessWindow* window) {
     window->sink = nullptr;
     if (m_capture == window) m_capture = nullptr;
     if (m_tracked == window) m_tracked = nullptr;
+    if (window->playSurface) ForgetPlaySurface(window->playSurface.get());
     m_live.erase(window);
 }
 
@@ -556,11 +531,6 @@ MessageAnswer HeadlessWindowSystem::ShowMessageBox(WindowHandle, const std::stri
 std::optional<std::string> HeadlessWindowSystem::OpenFileDialog(WindowHandle, const std::string&,
                                                                 const std::string&) {
     return std::nullopt;
-}
-
-std::unique_ptr<Canvas> HeadlessWindowSystem::CanvasForDeviceContext(void* deviceContext) {
-    if (!deviceContext) return nullptr;
-    return std::make_unique<BorrowedCanvas>(*static_cast<Canvas*>(deviceContext));
 }
 
 Font HeadlessWindowSystem::SystemFont() {

@@ -1,7 +1,7 @@
 // The headless window system: in-memory windows that keep the state Win32 would keep and
 // notify their parents as the Win32 controls do, a raster canvas for painting and snapshots,
 // and a modal loop driven by the modal hook (the scripted console) instead of a person.
-// UI thread only, except Post and CanvasForDeviceContext.
+// UI thread only, except Post, CanvasForDeviceContext and FrameCompleted.
 #pragma once
 
 #include <deque>
@@ -130,6 +130,8 @@ class HeadlessWindowSystem : public WindowSystem {
     void SendKey(WindowHandle window, EventKind kind, int key) override;
 
     std::unique_ptr<Canvas> CanvasForDeviceContext(void* deviceContext) override;
+    void* PlayTarget(WindowHandle window) override;
+    void FrameCompleted(void* playTarget) override;
     bool Snapshot(WindowHandle window, const std::string& path) override;
     Font SystemFont() override;
     std::unique_ptr<PictureBitmap> LoadPicture(const std::string& path) override;
@@ -172,6 +174,11 @@ class HeadlessWindowSystem : public WindowSystem {
     ControlColors AskControlColors(HeadlessWindow* control, Canvas& canvas);
     void PaintPending(HeadlessWindow* window);
 
+    // Play windows (headless_play_surface.cpp).
+    void ForgetPlaySurface(const PlaySurface* surface);
+    void DrawShownFrame(const HeadlessWindow* window, Pixmap& pixmap, Point origin,
+                        const Rect& clip);
+
     std::vector<std::unique_ptr<HeadlessWindow>> m_windows;
     std::unordered_set<const HeadlessWindow*> m_live;
     std::vector<std::unique_ptr<HeadlessWindow>> m_destroyed;
@@ -179,6 +186,11 @@ class HeadlessWindowSystem : public WindowSystem {
 
     std::mutex m_postLock;  // guards m_posted: Post may come from any thread
     std::deque<Posted> m_posted;
+
+    // Guards the registered play surfaces and their shown frames: the player's thread
+    // completes frames while the UI thread takes snapshots.
+    std::mutex m_surfaceLock;
+    std::vector<PlaySurface*> m_surfaces;
 
     HeadlessWindow* m_capture = nullptr;
     HeadlessWindow* m_tracked = nullptr;

@@ -1,7 +1,8 @@
 // The win32 window system: real dialogs built from the resources/ tables as in-memory
 // templates, the system's common controls, GDI painting, and a modal loop of our own that
 // pre-translates every queued input message and runs the modal hook from inside the loop.
-// Internal to platform/win32. UI thread only, except Post and CanvasForDeviceContext.
+// Internal to platform/win32. UI thread only, except Post, CanvasForDeviceContext and
+// FrameCompleted.
 #pragma once
 
 #include <windows.h>
@@ -158,6 +159,9 @@ class Win32WindowSystem : public WindowSystem {
     void SendKey(WindowHandle window, EventKind kind, int key) override;
 
     std::unique_ptr<Canvas> CanvasForDeviceContext(void* deviceContext) override;
+    void* PlayTarget(WindowHandle window) override { return window; }
+    // The player paints the window itself; the snapshot reads what the screen shows.
+    void FrameCompleted(void*) override {}
     bool Snapshot(WindowHandle window, const std::string& path) override;
     Font SystemFont() override;
     std::unique_ptr<PictureBitmap> LoadPicture(const std::string& path) override;

@@ -1,0 +1,98 @@
+// The headless play window's surface: what the player renders into, the overlay drawn on the
+// surface handed back as the frame's device context, and the live frame in snapshots.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+
+#include "platform/vela_surface.h"
+#include "tests/play_wnd/play_fixture.h"
+
+namespace vela::ui {
+namespace {
+
+using wstest::Ws;
+
+constexpr Rect kPlace{0, 0, 352, 288};
+// 0x00RRGGBB pixels of the overlay colours.
+constexpr uint32_t kRedPixel = 0xFF0000;
+constexpr uint32_t kYellowPixel = 0xFFFF00;
+constexpr uint32_t kMagentaPixel = 0xFF00FF;
+constexpr uint32_t kFramePixel = 0x204060;
+
+class PlaySurfaceTest : public PlayWndFixture {
+  protected:
+    PlaySurfaceTest() : PlayWndFixture(kPlace) {}
+    void SetUp() override {
+        PlayWndFixture::SetUp();
+        surface = static_cast<VelaSurface*>(play.PlayTarget());
+        ASSERT_NE(surface, nullptr);
+    }
+    // What the player does for one frame: paint the picture, then call the draw hook.
+    void Frame(int mode) {
+        for (int i = 0; i < surface->width * surface->height; ++i) surface->pixels[i] = kFramePixel;
+        play.DrawOverlay(surface, mode, this);
+    }
+    uint32_t At(int x, int y) const { return surface->pixels[y * surface->stride / 4 + x]; }
+
+    VelaSurface* surface = nullptr;
+};
+
+TEST_F(PlaySurfaceTest, TheSurfaceHasTheClientAreasSizeAndStaysTheSame) {
+    EXPECT_EQ(surface->width, 352);
+    EXPECT_EQ(surface->height, 288);
+    EXPECT_EQ(surface->stride, 352 * 4);
+    EXPECT_EQ(play.PlayTarget(), surface);
+}
+
+TEST_F(PlaySurfaceTest, TheGridOutlineIsDrawnOntoTheFrameInItsColours) {
+    const uint32_t rows[kMaxGridRows] = {0x1};
+    play.LoadGridBits(rows, kAreaModeGrid);
+    Frame(kDrawGrid);
+    EXPECT_EQ(At(1, 8), kYellowPixel);  // the left edge, 2 pixels wide
+    EXPECT_EQ(At(8, 8), kFramePixel);
+    play.SetAlarmFlash(true);
+    Frame(kDrawGrid);
+    EXPECT_EQ(At(1, 8), kRedPixel);
+}
+
+TEST_F(PlaySurfaceTest, TheCoverRectangleIsFilledMagenta) {
+    play.SetAreaRect({});
+    play.EnableRectEdit(true, false);
+    Ws().SendMouse(play.GetSafeHwnd(), platform::EventKind::MouseDown, {30, 30});
+    Ws().SendMouse(play.GetSafeHwnd(), platform::EventKind::MouseUp, {10, 10});
+    Frame(kDrawRectangle);
+    EXPECT_EQ(At(20, 20), kMagentaPixel);
+    EXPECT_EQ(At(30, 30), kFramePixel);
+}
+
+TEST_F(PlaySurfaceTest, TheSnapshotShowsTheLastCompleteFrame) {
+    play.SetAreaRect({});
+    const std::string path = wstest::TempFile("play_surface.bmp");
+    const platform::Point inside{kPlace.left + 100, kPlace.top + 100};
+    Frame(kDrawGrid);
+    // The player paints the next frame; until it is complete the snapshot keeps the last.
+    for (int i = 0; i < surface->width * surface->height; ++i) surface->pixels[i] = 0x0000FF;
+    std::remove(path.c_str());
+    ASSERT_TRUE(Ws().Snapshot(parent, path));
+    wstest::Bmp bmp;
+    ASSERT_TRUE(wstest::ReadBmp(path, bmp));
+    EXPECT_EQ(bmp.At(inside.x, inside.y), platform::Rgb(0x20, 0x40, 0x60));
+}
+
+TEST(PlaySurfaceCanvasTest, AnUnusableSurfaceGivesNoCanvas) {
+    uint32_t pixels[4] = {};
+    const VelaSurface bad[] = {
+        {nullptr, 2, 2, 8},
+        {pixels, 0, 2, 8},
+        {pixels, 2, 2, 4},
+        {pixels, 2, 2, 9},
+    };
+    for (const VelaSurface& s : bad) {
+        VelaSurface copy = s;
+        EXPECT_EQ(Ws().CanvasForDeviceContext(&copy), nullptr);
+    }
+    EXPECT_EQ(Ws().CanvasForDeviceContext(nullptr), nullptr);
+}
+
+}  // namespace
+}  // namespace vela::ui
