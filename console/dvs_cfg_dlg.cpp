@@ -272,7 +272,10 @@ void CDvsCfgDlg::OnDestroy() {
 
 void CDvsCfgDlg::DrawHook(void* deviceContext, uintptr_t user) {
     const PageRow* row = FindPageRow(m_nCurrentPage);
-    if (row && row->drawsOverlay) Page(m_nCurrentPage)->DrawHook(deviceContext, user);
+    if (row && row->drawsOverlay)
+        Page(m_nCurrentPage)->DrawHook(deviceContext, user);
+    else
+        System().FrameCompleted(deviceContext);  // the picture alone is the finished frame
 }
 
 }  // namespace vela::console
