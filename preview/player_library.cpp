@@ -119,8 +119,8 @@ CPlayerLibrary::CPlayerLibrary(const std::string& folder)
 CPlayerLibrary::~CPlayerLibrary() = default;
 
 std::string CPlayerLibrary::LibraryPath() const {
-    const std::string name = platform::LibraryFileName(kPlayerLibraryBaseName);
-    const std::string inFolder = platform::JoinPath(m_strFolder, name);
+    std::string name = platform::LibraryFileName(kPlayerLibraryBaseName);
+    std::string inFolder = platform::JoinPath(m_strFolder, name);
     // A path too long for the system's path buffer would be cut short: search by name instead.
     if (inFolder.size() < kMaxPlayerPath && platform::FileExists(inFolder)) return inFolder;
     return name;

@@ -23,7 +23,8 @@ void WriteFrameHeader(uint8_t* out, int32_t type, uint32_t payloadLength, uint16
 }
 
 void WriteAudioDescriptor(uint8_t* out) {
-    std::memcpy(out, "alaw", 4);
+    const uint8_t format[4] = {'a', 'l', 'a', 'w'};
+    std::memcpy(out, format, sizeof format);
     WriteU16(out, 4, 1);       // channels
     WriteU32(out, 6, 8000);    // samples per second
     WriteU16(out, 10, 16000);  // bytes per second of the decoded audio
