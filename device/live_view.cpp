@@ -21,8 +21,8 @@ CLiveView::~CLiveView() {
 // NetSDK thread. Packets of an earlier play, or none at all, are ignored.
 int32_t VELA_STDCALL CLiveView::OnStreamData(int32_t play, const NetFramePacket* packet,
                                              uintptr_t user) {
-    auto* view = reinterpret_cast<CLiveView*>(
-        user);  // NOLINT(performance-no-int-to-ptr): the ABI's user value
+    // NOLINTNEXTLINE(performance-no-int-to-ptr): the user value is the view, as registered
+    auto* view = reinterpret_cast<CLiveView*>(user);
     if (!view || !packet || play != view->m_hPlay.load()) return 1;
     view->m_packager.OnPacket(packet->type, packet->data, packet->length, packet->width,
                               packet->height);
