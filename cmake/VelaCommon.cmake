@@ -26,6 +26,12 @@ if(VELA_TSAN)
   add_link_options(-fsanitize=thread)
 endif()
 
+# Line and branch counts for scripts/coverage.sh; unoptimised, so that lines map to code.
+if(VELA_COVERAGE)
+  add_compile_options(--coverage -O0)
+  add_link_options(--coverage)
+endif()
+
 # vela_library(NAME SOURCES... [LIBS ...]): a static library of one layer. The folder is the
 # include root, so code names headers as "platform/kernel.h", "device/records.h", ...
 function(vela_library name)
