@@ -2,7 +2,7 @@
 # The whole test run, as CI does it: installs what is missing, checks that every include points
 # down the layers, builds all builds, runs the native tests plainly, under AddressSanitizer/UBSan
 # and under ThreadSanitizer, runs the Windows x86_64 tests under wine64 (with Xvfb for windows),
-# and checks the shipping i686 DLL's export and import tables.
+# and checks the shipping i686 DLL's export and import tables. Every benchmark runs once, briefly.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
@@ -15,6 +15,10 @@ run scripts/check-layers.sh
 
 scripts/build.sh native
 run ctest --test-dir build/native --output-on-failure -j 2
+# Every benchmark once, briefly, so that none stops building or running unnoticed.
+for bench in build/native/bin/bench_*; do
+  VELA_BENCH_SECONDS=1 run "$bench" --benchmark_min_time=0.01
+done
 
 scripts/build.sh asan
 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
