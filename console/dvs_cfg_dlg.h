@@ -51,7 +51,8 @@ class CDvsCfgDlg : public ui::Dialog, public preview::DrawTarget {
     void EndBusy();
     void EnableButtons(bool enable);
     void OnExit();
-    // The host's motion-alarm state for a channel, for the Alarm page to show.
+    // The host's motion-alarm state for a channel, for the Alarm page to show. A host thread,
+    // under the draw lock (so the console cannot withdraw meanwhile).
     void ShowMotionAlarm(int channel, int state);
 
     // --- attributes ---

@@ -86,6 +86,9 @@ int CVelaDVSManager::GetServerInfo(char* addressOut, uint8_t* info) const {
 
 int CVelaDVSManager::SetMotionAlarmState(int32_t channel, int32_t, int32_t state) {
     g_DiagLog.Write("SetMotionAlarmState() at VelaDvsDll !");
+    // A host thread: the draw lock keeps the console from withdrawing (and its pages from
+    // going) while the state is handed over.
+    preview::DrawLockGuard guard;
     if (!console::g_pDvsCfgDlg) return 0;
     g_DiagLog.Write("CVelaDVSManager::SetMotionAlarmState() Is Running !");
     console::g_pDvsCfgDlg->ShowMotionAlarm(channel, state);

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <chrono>
 #include <cstdio>
 #include <cstring>
 #include <functional>
@@ -164,7 +165,9 @@ TEST(ExportThreadsTest, PresetReadersRunSafelyThroughInitAndUnInitCycles) {
     EXPECT_GE(plan.read.load(), kCycles);
 }
 
-TEST(ExportThreadsTest, DrawCallbackRunsWhileConsolesOpenSwitchPagesAndClose) {
+// The player's thread draws and a host thread reports motion alarms while consoles open,
+// switch pages and close: neither reaches a console that is going away.
+TEST(ExportThreadsTest, DrawsAndMotionAlarmsRunWhileConsolesOpenSwitchPagesAndClose) {
     PluginNetSdk sdk;
     vela::testing::TempFolder folder;
     vela::testing::SetEnvironment("VELA_CONSOLE_SCRIPT",
@@ -174,14 +177,19 @@ TEST(ExportThreadsTest, DrawCallbackRunsWhileConsolesOpenSwitchPagesAndClose) {
     ASSERT_EQ(Init(0, 0, 0), 1);
     // Stands for a frame's device context: the callback only hands it to the shown page.
     uint32_t frame = 0;
-    RepeatingThread player(
-        [&frame] { vela::preview::DrawCallback(kPlayerPort, &frame, 0); });
+    RepeatingThread player([&frame] { vela::preview::DrawCallback(kPlayerPort, &frame, 0); });
+    RepeatingThread host([] {
+        SetMotionAlarmState(0, 0, 1);
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    });
     player.WaitForRounds(1);
+    host.WaitForRounds(1);
 
     for (int console = 0; console < kConsoles; ++console) {
         EXPECT_EQ(SetupServer("Office", "127.0.0.1", 34567, "admin", "right", 0, "", 0), 0);
     }
     player.Stop();
+    host.Stop();
     EXPECT_EQ(sdk.Count("Login(127.0.0.1,34567,admin,right)"), static_cast<size_t>(kConsoles));
     EXPECT_EQ(UnInit(), 1);
 }
