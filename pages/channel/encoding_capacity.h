@@ -52,7 +52,7 @@ class EncodingCapacity {
     StreamBudget Budget(int channel, Stream stream) const;
 
   private:
-    const CapacityRecords& m_records;
+    CapacityRecords m_records;  // a copy: callers pass temporaries
     EncodingCapability m_capability;
 };
 

@@ -105,7 +105,7 @@ TEST_F(BitRates, ScaledByTheFramesOfAnInterval) {
     // f = 12, G = 4, PAL: D = 109, N = 57.
     BitRateChoice choice = Build(At(3, 12).Interval(4).BitRate(384), false, 0);
     EXPECT_THAT(choice.list.entries, ElementsAre(33, 100, 200, 267, 401, 535));
-    EXPECT_EQ(choice.list.selected, 3);  // first entry at least 384
+    EXPECT_EQ(choice.list.selected, 4);  // 401, the first entry at least 384
     EXPECT_TRUE(choice.enabled);
 }
 
