@@ -64,21 +64,16 @@ class CapacityTest : public ::testing::Test {
     int StoredResolution(int channel, Stream stream) const {
         return ReadI32(encoding.data(), 88 * channel + (stream == Stream::kSub ? 44 : 0) + 4);
     }
-    void SetTotalPower(int32_t power) { WriteI32(capability.data(), 0, power); }
-    void SetShareFlag(int32_t flag) { WriteI32(capability.data(), 4, flag); }
-    void SetMainLimit(int channel, int32_t power) {
-        WriteI32(capability.data(), 8 + 4 * channel, power);
-    }
-    void SetMainMask(int channel, uint32_t mask) {
-        WriteU32(capability.data(), 136 + 4 * channel, mask);
-    }
-    void SetSubMask(int channel, uint32_t mask) {
-        WriteU32(capability.data(), 264 + 4 * channel, mask);
-    }
-    void SetDefaultMask(uint32_t mask) { WriteU32(capability.data(), 408, mask); }
-    void SetTotalBitRate(int32_t rate) { WriteI32(capability.data(), 592, rate); }
+    void Set(size_t offset, uint32_t value) { WriteU32(capability.data(), offset, value); }
+    void SetTotalPower(int32_t power) { Set(0, power); }
+    void SetShareFlag(int32_t flag) { Set(4, flag); }
+    void SetMainLimit(int channel, int32_t power) { Set(8 + 4 * channel, power); }
+    void SetMainMask(int channel, uint32_t mask) { Set(136 + 4 * channel, mask); }
+    void SetSubMask(int channel, uint32_t mask) { Set(264 + 4 * channel, mask); }
+    void SetDefaultMask(uint32_t mask) { Set(408, mask); }
+    void SetTotalBitRate(int32_t rate) { Set(592, rate); }
     void SetSubMaskByMain(int channel, int mainResolution, uint32_t mask) {
-        WriteU32(capability.data(), 596 + 4 * (19 * channel + mainResolution), mask);
+        Set(596 + 4 * (19 * channel + mainResolution), mask);
     }
 
     CapacityRecords Records() {

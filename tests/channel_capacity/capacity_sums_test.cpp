@@ -9,20 +9,6 @@ namespace {
 
 using CapacitySums = CapacityTest;
 
-TEST_F(CapacitySums, OnlyStreamsWithVideoOnCost) {
-    SetStream(0, Stream::kMain, At(3, 10));
-    SetStream(0, Stream::kSub, At(4, 10).Off());
-    EncodingCapacity capacity(Records());
-    EXPECT_EQ(capacity.StreamCost(0, Stream::kMain), 101376 * 10);
-    EXPECT_EQ(capacity.StreamCost(0, Stream::kSub), 0);
-}
-
-TEST_F(CapacitySums, NtscPixelsCountForAnNtscDevice) {
-    ntsc = true;
-    SetStream(0, Stream::kMain, At(0, 30));
-    EXPECT_EQ(EncodingCapacity(Records()).StreamCost(0, Stream::kMain), 337920 * 30);
-}
-
 TEST_F(CapacitySums, RemainingPowerLeavesOutTheEditedChannelOnly) {
     channelCount = 3;
     SetTotalPower(10'000'000);
@@ -57,12 +43,6 @@ TEST_F(CapacitySums, SixtyFourStreamsAtTheLargestResolutionDoNotWrap) {
     EXPECT_EQ(capacity.UsedPower(Stream::kMain), 32 * stream);
     EXPECT_EQ(capacity.UsedPower(Stream::kSub), 32 * stream);
     EXPECT_EQ(capacity.RemainingMainPower(0), int64_t{INT32_MAX} - 62 * stream);
-}
-
-TEST_F(CapacitySums, AHugeFrameRateDoesNotWrapTheCost) {
-    SetStream(0, Stream::kMain, At(18, INT32_MAX));
-    EXPECT_EQ(EncodingCapacity(Records()).StreamCost(0, Stream::kMain),
-              int64_t{5271552} * INT32_MAX);
 }
 
 TEST_F(CapacitySums, RemainingBitRateSumsTheOtherMainStreamsInSixtyFourBits) {
