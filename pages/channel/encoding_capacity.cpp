@@ -121,6 +121,7 @@ FitResult FitBudget(int64_t budget, int storedResolution, int storedFrameRate, b
     const int standard = StandardFrameRate(ntsc);
     FitResult fit;
     if (budget < 1) {
+        // The stored rate comes from the device: bounded, it cannot make a list of millions.
         fit.maxFrameRate = std::clamp(storedFrameRate, 0, standard);
         fit.largestResolution = storedResolution;
         return fit;
@@ -160,8 +161,9 @@ BitRateChoice BitRateList(const StreamBlock& stream, bool ntsc, const StreamBudg
     const int64_t interval = stream.Interval();
     // Scaled by the frames an I-frame interval holds at the stored rate against full rate; an
     // interval below 0 leaves no positive divisor and so no entries.
-    const int64_t fullFrames = interval * standard + 9;
-    const int64_t frames = interval * rate + 9;
+    constexpr int64_t kExtraFrames = 9;
+    const int64_t fullFrames = interval * standard + kExtraFrames;
+    const int64_t frames = interval * rate + kExtraFrames;
     BitRateChoice choice;
     choice.enabled = stream.BitRateControl() != 1;
     const int resolution = stream.Resolution();
