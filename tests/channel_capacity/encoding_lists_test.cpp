@@ -53,10 +53,11 @@ TEST_P(Fit, FrameRateAndLargestResolution) {
 
 INSTANTIATE_TEST_SUITE_P(
     Budgets, Fit,
-    ::testing::Values(FitCase{"FullRateAtResolution0", 25 * 405504, 0, 25, false, 25, 0},
-                      FitCase{"OtherResolutionLiftsTheLargest", 25 * 405504, 3, 25, false, 25, 18},
-                      FitCase{"BudgetLimitsTheRate", 10 * 405504, 0, 25, false, 10, 0},
-                      FitCase{"NtscCapsAtThirty", 100 * 405504, 0, 25, true, 30, 0},
+    ::testing::Values(FitCase{"FullRateAtResolution0", int64_t{25} * 405504, 0, 25, false, 25, 0},
+                      FitCase{"OtherResolutionLiftsTheLargest", int64_t{25} * 405504, 3, 25, false,
+                              25, 18},
+                      FitCase{"BudgetLimitsTheRate", int64_t{10} * 405504, 0, 25, false, 10, 0},
+                      FitCase{"NtscCapsAtThirty", int64_t{100} * 405504, 0, 25, true, 30, 0},
                       FitCase{"TiesKeepTheLowerIndex", 202752, 2, 25, false, 1, 1},
                       FitCase{"NoBudgetKeepsTheStoredRate", 0, 3, 12, false, 12, 3},
                       FitCase{"NoBudgetBoundsAHugeStoredRate", -5, 3, INT_MAX, false, 25, 3},
@@ -179,7 +180,7 @@ TEST_F(BitRates, HugeIntervalStaysInSixtyFourBits) {
 class EncodingOptionsBuild : public CapacityTest {
   protected:
     void SetUp() override {
-        SetTotalPower(25 * 405504);
+        SetTotalPower(int64_t{25} * 405504);
         SetTotalBitRate(8192);
         SetMainMask(0, kAllResolutions);
         SetStream(0, Stream::kMain, At(0, 25).BitRate(1024));
