@@ -167,4 +167,36 @@ TEST_F(DiagLogTest, ConcurrentWritersProduceWholeLines) {
     }
 }
 
+// Writers racing across the wrap: every line they wrote is in the file whole, before the
+// wrap at the end of the old text or after it from the start.
+TEST_F(DiagLogTest, ConcurrentWritersAcrossTheWrapLoseNoLineEnd) {
+    folder.Write("VelaSetupDll.txt", std::string(kWrapBytes - 2000, 'o'));
+    OpenWith("[OutputInfoToFile]\r\nToFile=1\r\nOverride=0\r\n");
+    constexpr int kThreads = 4;
+    constexpr int kLines = 200;
+    std::vector<std::thread> writers;
+    for (int t = 0; t < kThreads; ++t) {
+        writers.emplace_back([this, t] {
+            for (int i = 0; i < kLines; ++i) log.Write("writer %d line %d end", t, i);
+        });
+    }
+    for (auto& writer : writers) writer.join();
+
+    const std::string text = ReadWholeFile(logPath);
+    ASSERT_EQ(text.substr(0, 52), CDiagLog::kWrapNotice);
+    int whole = 0;
+    for (size_t at = text.find("writer "); at != std::string::npos;
+         at = text.find("writer ", at + 1)) {
+        const size_t end = text.find("\r\n", at);
+        ASSERT_NE(end, std::string::npos);
+        int t = -1, i = -1;
+        char tail[8] = {};
+        const std::string line = text.substr(at, end - at);
+        ASSERT_EQ(std::sscanf(line.c_str(), "writer %d line %d %7s", &t, &i, tail), 3) << line;
+        EXPECT_STREQ(tail, "end") << line;
+        ++whole;
+    }
+    EXPECT_EQ(whole, kThreads * kLines);
+}
+
 }  // namespace
