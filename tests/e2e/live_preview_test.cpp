@@ -167,5 +167,18 @@ TEST_F(LivePreviewTest, SwitchingChannelsKeepsThePictureComing) {
     }
 }
 
+TEST_F(LivePreviewTest, ADeviceThatGoesAwayMidPreviewStopsCleanly) {
+    ASSERT_GT(m_pDevice->StartPreview(2, m_play.PlayTarget(), 0), 0);
+    ASSERT_TRUE(DrawnMoreThan(2));
+    m_pServer->Stop();
+    std::this_thread::sleep_for(std::chrono::milliseconds(200));
+    m_pDevice->StopPreview();
+    const int stopped = m_target.draws.load();
+    m_pDevice->Logout();
+    std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    EXPECT_EQ(m_target.draws.load(), stopped);
+    EXPECT_EQ(m_pDevice->LiveView().PlayHandle(), 0);
+}
+
 }  // namespace
 }  // namespace vela
