@@ -3,7 +3,6 @@
 // maintenance actions and their messages, and the upgrade callback from another thread.
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <memory>
 #include <sstream>
 #include <string>
@@ -33,13 +32,6 @@ const char kTextRes[] =
     "RebootFai=Reboot refused\nSetTimeFail=Clock refused\n"
     "[DvsState]\nMessageBoxTip1=Restart the device?\nUpdateSucc=Upgraded\nUpdateFail=Upgrade "
     "failed\n";
-
-std::string ReadFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
 
 // Upgrades that keep running until the test reports their end through the callback.
 class UpgradingNetSdk : public FakeNetSdk {
@@ -120,7 +112,7 @@ class ConsoleTest : public ::testing::Test {
             console->DoModal();
         }
         EXPECT_EQ(g_pDvsCfgDlg, nullptr) << "the closed console withdrew itself";
-        return ReadFile(transcript);
+        return testing::ReadWholeFile(transcript);
     }
     const uint8_t* Record20() { return device->GetRecordGroup(2); }
 

@@ -3,9 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <fstream>
 #include <memory>
-#include <sstream>
 #include <string>
 
 #include "platform/kernel.h"
@@ -29,10 +27,7 @@ std::string RunHostSetup(const testing::TempFolder& folder, uint16_t port,
                           std::to_string(port) + " --user admin --password \"" + password +
                           "\" > \"" + output + "\" 2>&1";
     std::system(command.c_str());
-    std::ifstream in(output);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
+    return testing::ReadWholeFile(output);
 }
 
 std::unique_ptr<dvrsim::Server> StartDevice(const testing::TempFolder& folder,
