@@ -163,17 +163,6 @@ TEST_F(ConsoleEndToEnd, ADropDuringSaveStoresNothingHalfAndTheNextSaveSendsTheEd
     EXPECT_EQ(ReadI32(DeviceRecord20().data(), kWebPort), 8080);
 }
 
-TEST_F(ConsoleEndToEnd, UpgradeRefusesLongPathsAndFilesThatAreNoFirmware) {
-    const std::string tooLong = PathOfLength(100, {1, 2, 3});
-    const std::string notFirmware = PathOfLength(99, {1, 2, 3});
-    const std::string transcript = RunConsole("file " + tooLong + "\nbutton Upgrade\nfile " +
-                                              notFirmware + "\nbutton Upgrade\n");
-    EXPECT_NE(transcript.find(Message("File Path too long ")), std::string::npos) << transcript;
-    EXPECT_NE(transcript.find(Message(SkinText("DvsState", "UpdateFail"))), std::string::npos)
-        << transcript;
-    EXPECT_EQ(server->device().Version(), dvrsim::kFactoryVersion);
-}
-
 TEST_F(ConsoleEndToEnd, ExitWhileAnUpgradeRunsEndsTheLoginAndInstallsNothingHalf) {
     const std::string firmware = PathOfLength(
         99, wire::BuildFirmwareImage("V9.9.9 build 261206", std::vector<uint8_t>(300000, 5)));

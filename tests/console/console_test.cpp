@@ -3,7 +3,6 @@
 // maintenance actions and their messages, and the upgrade callback from another thread.
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <memory>
 #include <sstream>
 #include <string>
@@ -33,13 +32,6 @@ const char kTextRes[] =
     "RebootFai=Reboot refused\nSetTimeFail=Clock refused\n"
     "[DvsState]\nMessageBoxTip1=Restart the device?\nUpdateSucc=Upgraded\nUpdateFail=Upgrade "
     "failed\n";
-
-std::string ReadFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
 
 // Upgrades that keep running until the test reports their end through the callback.
 class UpgradingNetSdk : public FakeNetSdk {
@@ -120,7 +112,7 @@ class ConsoleTest : public ::testing::Test {
             console->DoModal();
         }
         EXPECT_EQ(g_pDvsCfgDlg, nullptr) << "the closed console withdrew itself";
-        return ReadFile(transcript);
+        return testing::ReadWholeFile(transcript);
     }
     const uint8_t* Record20() { return device->GetRecordGroup(2); }
 
@@ -132,24 +124,6 @@ class ConsoleTest : public ::testing::Test {
     CDvsCfgDlg* published = nullptr;  // g_pDvsCfgDlg at the script's note-published
     int publishedPage = kNoPage;
 };
-
-TEST_F(ConsoleTest, TypedWebPortIsStoredAsRecord20AndOpensInTheBrowser) {
-    Connect();
-    const std::string transcript =
-        Run("set HttpPort 8080\nbutton Save\nbutton Save\nbutton IESetup\n");
-
-    // (Loading the fake's records into the page tidies other records too; they are stored.)
-    const std::vector<NetSdkCall> stores = sdk.CallsFor(device::kOrdSetConfig, 20);
-    ASSERT_EQ(stores.size(), 1u) << "the second Save finds nothing changed";
-    EXPECT_EQ(stores[0].command, 20u);
-    EXPECT_EQ(stores[0].channel, 0);
-    EXPECT_EQ(stores[0].size, 144u);
-    EXPECT_EQ(ReadI32(stores[0].stored.data(), kWebPort), 8080);
-    EXPECT_NE(transcript.find("message\t\tSaved\tok\tok\n"), std::string::npos) << transcript;
-    // The fake device's record 20 holds the byte 20 everywhere, its address too.
-    EXPECT_NE(transcript.find("url\thttp://20.20.20.20:8080\n"), std::string::npos) << transcript;
-    EXPECT_TRUE(console->SettingsSaved());
-}
 
 TEST_F(ConsoleTest, PageButtonsSwitchStoreOnLeavingAndIgnoreTheShownPage) {
     Connect(0);
@@ -208,18 +182,6 @@ TEST_F(ConsoleTest, ARefusedStoreIsSentAgainByTheNextSave) {
     ASSERT_EQ(stores.size(), 2u) << "refused once, sent again, then nothing left to send";
     EXPECT_LT(transcript.find("\tNot saved\t"), transcript.find("\tSaved\t")) << transcript;
     EXPECT_EQ(ReadI32(stores[1].stored.data(), kWebPort), 8080);
-}
-
-TEST_F(ConsoleTest, AChangedAddressBecomesTheLoginAfterSave) {
-    Connect();
-    Run("button Save\n");
-    EXPECT_EQ(device->LoginAddress(), "10.0.0.5") << "no login field changed";
-    EXPECT_EQ(device->Port(), 34567);
-
-    Run("set SvrIp 10.1.2.3\nset TcpPort 37777\nbutton Save\n");
-    EXPECT_EQ(device->LoginAddress().rfind("10.1.2.3", 0), 0u) << device->LoginAddress();
-    EXPECT_EQ(device->Port(), 37777);
-    EXPECT_EQ(device->User(), "admin");
 }
 
 TEST_F(ConsoleTest, UpgradeChecksThePathLengthAndReportsTheEndFromTheLibraryThread) {

@@ -5,9 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
 #include <memory>
-#include <sstream>
 #include <string>
 
 #include "console/console_commands.h"
@@ -89,10 +87,7 @@ class UpgradeStall : public ::testing::Test {
             });
             console.DoModal();
         }
-        std::ifstream in(transcript, std::ios::binary);
-        std::ostringstream text;
-        text << in.rdbuf();
-        return text.str();
+        return testing::ReadWholeFile(transcript);
     }
 
     testing::TempFolder folder;

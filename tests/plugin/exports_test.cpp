@@ -2,12 +2,10 @@
 // and NetSDK replaced by a recording fake.
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <filesystem>
 #include <string>
 #include <vector>
 
-#include "pages/ptz/preset_file.h"
 #include "platform/bytes.h"
 #include "platform/kernel.h"
 #include "plugin/VelaSetupDll.h"
@@ -151,38 +149,6 @@ TEST_F(ExportsTest, UnInitLogsOutThenShutsNetSdkDown) {
     ASSERT_EQ(UnInit(), 1);
     EXPECT_EQ(sdk.Trace(),
               (std::vector<std::string>{"UndoAfterLogin(100)", "Logout(100)", "Cleanup"}));
-}
-
-TEST_F(ExportsTest, PresetReadersUseThePresetFolderBesideTheHost) {
-    namespace ptz = vela::ptz;
-    ASSERT_EQ(Init(0, 0, 0), 1);
-    const std::string address = "exports_test_device";
-    std::vector<uint8_t> file(ptz::kFileHeaderSize + ptz::preset_image::kSize, 0);
-    std::memset(file.data(), ptz::kFileHeaderByte, ptz::kFileHeaderSize);
-    uint8_t* image = file.data() + ptz::kFileHeaderSize;
-    size_t preset = ptz::preset_image::PresetOffset(3, 0);
-    vela::WriteI32(image, preset + ptz::preset_record::kUsed, 1);
-    vela::WriteI32(image, preset + ptz::preset_record::kNumber, 1);
-    vela::WriteI32(image, ptz::preset_image::SpeedOffset(3), 200);
-    const std::string path = vela::platform::JoinPath(
-        vela::platform::JoinPath(vela::platform::HostFolder(), "DVSYTFILE"), address + ".dat");
-    {
-        std::FILE* out = std::fopen(path.c_str(), "wb");
-        ASSERT_NE(out, nullptr);
-        std::fwrite(file.data(), 1, file.size(), out);
-        std::fclose(out);
-    }
-    std::vector<uint8_t> records(vela_setup::preset_info::kSize * 128);
-    int32_t count = 128, speed = 0;
-    EXPECT_EQ(ReadPresetInfo(address.c_str(), 3, records.data(), &count, &speed), 1);
-    EXPECT_EQ(count, 1);
-    EXPECT_EQ(speed, 200);
-    uint8_t items[vela_setup::plan_item::kSize * 32];
-    int32_t home = -1, homeTime = -1;
-    count = 32;
-    EXPECT_EQ(ReadPresetPlan(address.c_str(), 3, items, &count, &home, &homeTime), 1);
-    EXPECT_EQ(count, 0);
-    std::remove(path.c_str());
 }
 
 }  // namespace

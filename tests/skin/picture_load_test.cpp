@@ -8,54 +8,21 @@
 #include <string>
 #include <vector>
 
-#include "platform/bytes.h"
+#include "tests/skin/bmp_builder.h"
 #include "ui/dib_image.h"
 
 namespace {
 
 using Bytes = std::vector<uint8_t>;
 
-struct Form {
-    uint32_t headerSize = 40;
-    int32_t width = 2, height = 2;
-    uint16_t planes = 1, bits = 24;
-    uint32_t compression = 0, used = 0;
-    std::vector<uint32_t> masks;    // written at header offset 40 (after a 40-byte header)
-    std::vector<uint32_t> colours;  // 0x00RRGGBB
-    Bytes pixels;                   // rows or the compressed stream, as stored
+// A picture's layout with its stored rows or compressed stream; 2x2 unless changed.
+struct Form : vela::test::BmpSpec {
+    Form() { width = 2, height = 2; }
+    Bytes pixels;
 };
 
-// File header, information (or core) header, masks, colour table, pixels.
 Bytes Build(const Form& f) {
-    const bool core = f.headerSize == 12;
-    const size_t header = core ? 12 : std::max<size_t>(f.headerSize, 40 + 4 * f.masks.size());
-    const size_t entry = core ? 3 : 4;
-    const size_t offset = 14 + header + entry * f.colours.size();
-    Bytes b(offset + f.pixels.size(), 0);
-    uint8_t* p = b.data();
-    vela::WriteU16(p, 0, 19778);
-    vela::WriteU32(p, 2, static_cast<uint32_t>(b.size()));
-    vela::WriteU32(p, 10, static_cast<uint32_t>(offset));
-    vela::WriteU32(p, 14, f.headerSize);
-    if (core) {
-        vela::WriteU16(p, 18, static_cast<uint16_t>(f.width));
-        vela::WriteU16(p, 20, static_cast<uint16_t>(f.height));
-        vela::WriteU16(p, 22, f.planes);
-        vela::WriteU16(p, 24, f.bits);
-    } else {
-        vela::WriteI32(p, 18, f.width);
-        vela::WriteI32(p, 22, f.height);
-        vela::WriteU16(p, 26, f.planes);
-        vela::WriteU16(p, 28, f.bits);
-        vela::WriteU32(p, 30, f.compression);
-        vela::WriteU32(p, 34, static_cast<uint32_t>(f.pixels.size()));
-        vela::WriteU32(p, 46, f.used);
-        for (size_t i = 0; i < f.masks.size(); ++i) vela::WriteU32(p, 54 + 4 * i, f.masks[i]);
-    }
-    for (size_t i = 0; i < f.colours.size(); ++i)
-        for (size_t c = 0; c < 3; ++c) p[14 + header + i * entry + c] = f.colours[i] >> (8 * c);
-    std::copy(f.pixels.begin(), f.pixels.end(), b.begin() + static_cast<ptrdiff_t>(offset));
-    return b;
+    return vela::test::BuildBmp(f, f.pixels);
 }
 
 constexpr uint32_t R = 0xff0000, G = 0x00ff00, B = 0x0000ff, W = 0xffffff, K = 0;
@@ -63,9 +30,9 @@ const std::vector<uint32_t> kTable = {K, R, G, B};
 
 Form Indexed(int bits, Bytes rows, std::vector<uint32_t> colours = kTable, uint32_t used = 0) {
     Form f;
-    f.bits = static_cast<uint16_t>(bits);
+    f.bitCount = bits;
     f.colours = std::move(colours);
-    f.used = used ? used : static_cast<uint32_t>(f.colours.size());
+    f.coloursUsed = used ? used : static_cast<uint32_t>(f.colours.size());
     f.pixels = std::move(rows);
     return f;
 }
@@ -74,9 +41,11 @@ Form With(Form f, void (*change)(Form&)) {
     return f;
 }
 // 24-bit 2x2: bottom row blue, red; top row green, white.
-const Form k24 = {
-    40, 2, 2,  1,  24,
-    0,  0, {}, {}, {0xff, 0, 0, 0, 0, 0xff, 0, 0, 0, 0xff, 0, 0xff, 0xff, 0xff, 0, 0}};
+const Form k24 = [] {
+    Form f;
+    f.pixels = {0xff, 0, 0, 0, 0, 0xff, 0, 0, 0, 0xff, 0, 0xff, 0xff, 0xff, 0, 0};
+    return f;
+}();
 const std::vector<uint32_t> k24Pixels = {G, W, B, R};
 
 struct Variant {
@@ -101,37 +70,38 @@ const std::vector<Variant>& Variants() {
         {"16 bits 5-5-5",
          With(k24,
               [](Form& f) {
-                  f.bits = 16;
+                  f.bitCount = 16;
                   f.pixels = {0x1f, 0, 0, 0x7c, 0xe0, 0x03, 0xff, 0x7f};
               }),
          {G, W, B, R}},
         {"16 bits 5-6-5 fields",
          With(k24,
               [](Form& f) {
-                  f.bits = 16, f.compression = 3, f.masks = {0xf800, 0x07e0, 0x001f};
+                  f.bitCount = 16, f.compression = 3, f.masks = {0xf800, 0x07e0, 0x001f};
                   f.pixels = {0x1f, 0, 0, 0xf8, 0xe0, 0x07, 0xff, 0xff};
               }),
          {G, W, B, R}},
         {"16 bits 4-4-4 fields in V5",
          With(k24,
               [](Form& f) {
-                  f.headerSize = 124, f.bits = 16, f.compression = 3,
+                  f.headerSize = 124, f.bitCount = 16, f.compression = 3,
                   f.masks = {0x0f00, 0x00f0, 0x000f};
                   f.pixels = {0x0f, 0, 0, 0x0f, 0xf0, 0, 0xff, 0x0f};
               }),
          {G, W, B, R}},
         {"32 bits 10-10-10 fields",
-         With(k24,
-              [](Form& f) {
-                  f.bits = 32, f.compression = 3, f.masks = {0x3ff00000, 0x000ffc00, 0x000003ff};
-                  f.pixels = {0xff, 0x03, 0,    0, 0,    0,    0xf0, 0x3f,
-                              0,    0xfc, 0x0f, 0, 0xff, 0xff, 0xff, 0x3f};
-              }),
+         With(
+             k24,
+             [](Form& f) {
+                 f.bitCount = 32, f.compression = 3, f.masks = {0x3ff00000, 0x000ffc00, 0x000003ff};
+                 f.pixels = {0xff, 0x03, 0,    0, 0,    0,    0xf0, 0x3f,
+                             0,    0xfc, 0x0f, 0, 0xff, 0xff, 0xff, 0x3f};
+             }),
          {G, W, B, R}},
         {"32 bits",
          With(k24,
               [](Form& f) {
-                  f.bits = 32;
+                  f.bitCount = 32;
                   f.pixels = {0xff, 0, 0, 0xaa, 0, 0, 0xff, 0, 0, 0xff, 0, 0, 0xff, 0xff, 0xff, 0};
               }),
          {G, W, B, R}},

@@ -104,19 +104,6 @@ TEST(ParseDialogIntegerTest, AcceptsWhatMfcAcceptsAndRefusesOverflow) {
 
 using PreTranslateTest = UiTest;
 
-TEST_F(PreTranslateTest, SeesMouseAndKeysOfChildrenFirst) {
-    platform::WindowHandle push = Item(id::kBtnPush);
-    ws().SendMouse(push, EventKind::MouseDown, {3, 3});
-    ws().SendMouse(push, EventKind::MouseUp, {3, 3});
-    EXPECT_THAT(dialog->preTranslated, ElementsAre("9005 down", "9005 up"));
-    EXPECT_EQ(dialog->pushCount, 1);
-    // A swallowed message never reaches the button.
-    dialog->swallowMouse = true;
-    ws().SendMouse(push, EventKind::MouseDown, {3, 3});
-    ws().SendMouse(push, EventKind::MouseUp, {3, 3});
-    EXPECT_EQ(dialog->pushCount, 1);
-}
-
 TEST_F(PreTranslateTest, SwallowedEscapeKeepsTheDialogEscapeOtherwiseCancels) {
     ws().ShowWindow(dialog->GetSafeHwnd(), true);
     dialog->swallowKeys = true;
@@ -200,16 +187,6 @@ TEST(DialogLifetimeTest, AHandlerMayDestroyItsOwnDialog) {
     EXPECT_FALSE(platform::TheWindowSystem().IsWindow(handle));
     EXPECT_EQ(dialog.GetSafeHwnd(), nullptr);
     EXPECT_EQ(dialog.pushCount, 1);
-}
-
-TEST(DialogLifetimeTest, PostedCloseCancelsAModelessDialog) {
-    RecordingAnswers answers;
-    TestDialog dialog;
-    ASSERT_TRUE(dialog.Create());
-    platform::TheWindowSystem().ShowWindow(dialog.GetSafeHwnd(), true);
-    dialog.PostMessage(platform::kWmClose);
-    platform::TheWindowSystem().PumpMessages();
-    EXPECT_FALSE(dialog.IsWindowVisible());
 }
 
 TEST(ModalTest, HookRunsInsideTheLoopAndEnterGivesOk) {

@@ -2,12 +2,11 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
-#include <fstream>
-#include <sstream>
 
 #include "platform/bytes.h"
 #include "platform/headless/bmp_writer.h"
 #include "platform/headless/raster_canvas.h"
+#include "tests/common/temp_folder.h"
 #include "tests/ui/test_dialog.h"
 
 namespace vela::platform::headless {
@@ -106,10 +105,7 @@ TEST(BmpWriterTest, WritesA32BitBottomUpPicture) {
     pixmap.pixels[0] = 0xAABBCC;  // top-left
     const std::string path = uitest::TempPath("writer.bmp");
     ASSERT_TRUE(WriteBmp32(pixmap, path));
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    const std::string file = text.str();
+    const std::string file = testing::ReadWholeFile(path);
     std::remove(path.c_str());
     ASSERT_EQ(file.size(), 54u + 3 * 2 * 4);
     const auto* p = reinterpret_cast<const uint8_t*>(file.data());

@@ -6,20 +6,15 @@
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
-#include <sstream>
 
+#include "tests/common/temp_folder.h"
 #include "tests/ui/fixture.h"
 #include "ui/console_script.h"
 
 namespace vela::uitest {
 namespace {
 
-std::string ReadFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
+using vela::testing::ReadWholeFile;
 
 void WriteFile(const std::string& path, const std::string& text) {
     std::ofstream(path, std::ios::binary | std::ios::trunc) << text;
@@ -99,8 +94,8 @@ TEST_F(ScriptTest, DrivesEveryKindOfControlDumpsAndStopsAtAFailedExpectation) {
         result = dialog.DoModal();
     }
     EXPECT_EQ(result, platform::kIdCancel);
-    EXPECT_EQ(ReadFile(dump), kExpectedDump);
-    EXPECT_EQ(ReadFile(transcript),
+    EXPECT_EQ(ReadWholeFile(dump), kExpectedDump);
+    EXPECT_EQ(ReadWholeFile(transcript),
               "message\tTest\tPushed\tokcancel\tok\n"
               "message\tTest\tPushed\tokcancel\tcancel\n"
               "file\tFirmware (*.bin)|*.bin||\t" +
@@ -113,7 +108,7 @@ TEST_F(ScriptTest, DrivesEveryKindOfControlDumpsAndStopsAtAFailedExpectation) {
         if (entry != "erase" && entry != "paint") mouse.push_back(entry);
     }
     EXPECT_THAT(mouse, ::testing::ElementsAre("down 2,3", "move 40,30", "up 40,30"));
-    const std::string picture = ReadFile(snapshot);
+    const std::string picture = ReadWholeFile(snapshot);
     ASSERT_GT(picture.size(), 54u);
     EXPECT_EQ(picture.substr(0, 2), "BM");
     // A copy for the documentation, when asked for.
@@ -127,13 +122,13 @@ TEST_F(ScriptTest, UnknownKeysAndCommandsAreErrorsAndTheDialogClosesAsEscape) {
         ui::ScriptSession session(script, transcript);
         EXPECT_EQ(dialog.DoModal(), platform::kIdCancel);
     }
-    EXPECT_EQ(ReadFile(transcript), "error\t1\tno control NoSuchKey\n");
+    EXPECT_EQ(ReadWholeFile(transcript), "error\t1\tno control NoSuchKey\n");
     WriteFile(script, "set EditNumber 5\nfrobnicate\nselect CmbList 9\n");
     {
         ui::ScriptSession session(script, transcript);
         EXPECT_EQ(dialog.DoModal(), platform::kIdCancel);
     }
-    EXPECT_EQ(ReadFile(transcript), "error\t2\tunknown command frobnicate\n");
+    EXPECT_EQ(ReadWholeFile(transcript), "error\t2\tunknown command frobnicate\n");
 }
 
 TEST_F(ScriptTest, MalformedAddressesAndTimesAreRefused) {
@@ -147,7 +142,7 @@ TEST_F(ScriptTest, MalformedAddressesAndTimesAreRefused) {
             ui::ScriptSession session(script, transcript);
             dialog.DoModal();
         }
-        EXPECT_EQ(ReadFile(transcript).rfind("error\t1\t", 0), 0u) << line;
+        EXPECT_EQ(ReadWholeFile(transcript).rfind("error\t1\t", 0), 0u) << line;
     }
 }
 
@@ -158,7 +153,7 @@ TEST_F(ScriptTest, WithoutAReplyTheSafeAnswerIsGiven) {
         ui::ScriptSession session(script, transcript);
         dialog.DoModal();
     }
-    EXPECT_EQ(ReadFile(transcript),
+    EXPECT_EQ(ReadWholeFile(transcript),
               "message\tTest\tPushed\tokcancel\tcancel\n"
               "file\tFirmware (*.bin)|*.bin||\tcancel\n");
 }
@@ -178,7 +173,7 @@ TEST_F(ScriptTest, ANestedModalDialogTakesTheLinesMeantForIt) {
     }
     EXPECT_EQ(innerResult, platform::kIdCancel);
     EXPECT_EQ(outerResult, platform::kIdCancel);
-    EXPECT_EQ(ReadFile(transcript), "");
+    EXPECT_EQ(ReadWholeFile(transcript), "");
     EXPECT_TRUE(outer.EventsOf(id::kEditNumber).empty());
     EXPECT_EQ(inner.EventsOf(id::kEditNumber).back(), "cmd 9002 768");
 }

@@ -93,15 +93,10 @@ void TestDialog::DoDataExchange(ui::DataExchange& dx) {
 }
 
 bool TestDialog::PreTranslateMessage(const platform::Event& event) {
-    const bool mouse =
-        event.kind == platform::EventKind::MouseDown || event.kind == platform::EventKind::MouseUp;
-    const bool key = event.kind == platform::EventKind::KeyDown;
-    if (!mouse && !key) return false;
-    preTranslated.push_back(std::to_string(System().GetDlgCtrlID(event.window)) + " " +
-                            (key ? "key " + std::to_string(event.key)
-                             : event.kind == platform::EventKind::MouseDown ? "down"
-                                                                            : "up"));
-    return (mouse && swallowMouse) || (key && swallowKeys);
+    if (event.kind != platform::EventKind::KeyDown) return false;
+    preTranslated.push_back(std::to_string(System().GetDlgCtrlID(event.window)) + " key " +
+                            std::to_string(event.key));
+    return swallowKeys;
 }
 
 bool TestDialog::OnCtlColor(int id, platform::ControlColors& colors) {

@@ -96,8 +96,7 @@ class TestDialog : public ui::Dialog {
 
     // Every Command and Notify event, as "cmd ID CODE" / "notify ID CODE ITEM".
     std::vector<std::string> events;
-    std::vector<std::string> preTranslated;
-    bool swallowMouse = false;
+    std::vector<std::string> preTranslated;  // key-downs, as "ID key CODE"
     bool swallowKeys = false;
     bool destroyOnPush = false;
     std::function<void()> pushAction;  // replaces the push button's message box when set

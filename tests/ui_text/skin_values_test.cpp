@@ -121,13 +121,4 @@ TEST_F(SkinSettingsTest, EveryKeyReachesItsField) {
     for (unsigned i = 0; i < 11; ++i) EXPECT_EQ(colors[i], i + 1) << i;
 }
 
-TEST_F(SkinSettingsTest, ReadIniRectAndColorUseTheGivenSection) {
-    std::string file = folder.Write("pos.ini",
-                                    "[DvsCfgServer]\r\nSvrIp=10, 20 ,100,22\r\n"
-                                    "Color=1,2,3\r\n");
-    EXPECT_EQ(vela::ui::ReadIniRect("DvsCfgServer", "SvrIp", file), (Rect{10, 20, 110, 42}));
-    EXPECT_EQ(vela::ui::ReadIniRect("DvsCfgChannel", "SvrIp", file), Rect{});
-    EXPECT_EQ(vela::ui::ReadIniColor("DvsCfgServer", "Color", file).color, 0x030201u);
-}
-
 }  // namespace
