@@ -2,12 +2,16 @@
 // the built NetSDK stand-in (by ordinal) against dvrsim on loopback.
 #include <benchmark/benchmark.h>
 
+#include <atomic>
 #include <filesystem>
 #include <memory>
+#include <thread>
 #include <vector>
 
 #include "platform/abi.h"
 #include "platform/kernel.h"
+#include "platform/net.h"
+#include "platform/net_server.h"
 #include "tools/dvrsim/server.h"
 
 namespace {
@@ -78,5 +82,51 @@ void BM_LoginAndReadEveryRecord(benchmark::State& state) {
     std::filesystem::remove_all(folder);
 }
 BENCHMARK(BM_LoginAndReadEveryRecord)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// The floor: a loopback connection and one small request and reply for each request of the
+// login above (the login itself and every record read), answered by a thread that echoes.
+void BM_LoopbackRoundTrips(benchmark::State& state) {
+    constexpr size_t kRequests = 1 + sizeof(kReads) / sizeof(kReads[0]);
+    constexpr size_t kMessage = 64;
+    auto listener = vela::platform::ListenLoopback(0);
+    if (!listener) {
+        state.SkipWithError("no loopback listener");
+        return;
+    }
+    std::atomic<bool> done{false};
+    std::thread echo([&] {
+        while (!done.load()) {
+            auto peer = listener->Accept(100);
+            if (!peer) continue;
+            uint8_t buffer[kMessage];
+            int got = 0;
+            while ((got = peer->Receive(buffer, sizeof buffer)) > 0)
+                peer->Send(buffer, static_cast<size_t>(got));
+        }
+    });
+    vela::platform::IPv4 loopback{};
+    vela::platform::ParseIPv4("127.0.0.1", &loopback);
+    const uint8_t request[kMessage] = {};
+    for (auto _ : state) {
+        auto socket = vela::platform::ConnectTcp(loopback, listener->Port());
+        if (!socket) {
+            state.SkipWithError("connect failed");
+            break;
+        }
+        for (size_t i = 0; i < kRequests; ++i) {
+            socket->Send(request, sizeof request);
+            uint8_t reply[kMessage];
+            size_t have = 0;
+            while (have < sizeof reply) {
+                const int got = socket->Receive(reply + have, sizeof reply - have);
+                if (got <= 0) break;
+                have += static_cast<size_t>(got);
+            }
+        }
+    }
+    done = true;
+    echo.join();
+}
+BENCHMARK(BM_LoopbackRoundTrips)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 }  // namespace
