@@ -9,8 +9,8 @@
 //   op % 8 == 7  Stop()
 //   op % 8 == 6  one byte of player answers: bit 0 OpenStream fails, bit 1 Play fails,
 //                bit 2 no window
-//   op % 8 == 5  a packet of kMaxBufferBytes minus the next byte, zero filled, of the type in
-//                the byte after it (the buffer's limit)
+//   op == 5      a packet of kMaxBufferBytes minus the next byte, zero filled, of the type in
+//                the byte after it (the buffer's limit; rare, as it is slow)
 //   otherwise    a packet: type byte, u16 length, u8 first, u8 second, then length bytes (cut
 //                to what is left); op bit 3 passes a negative length, op bit 4 no data
 // Threads: one, standing for both the NetSDK thread (OnPacket) and the UI thread (Stop).
@@ -42,6 +42,7 @@ struct PlayerState {
 };
 PlayerState g_player;
 int g_window;  // any address stands for the preview window
+constexpr uint8_t kBigPacketOp = 5;
 
 [[noreturn]] void Finding() {
     std::abort();
@@ -153,13 +154,13 @@ int32_t PacketType(uint8_t code) {
 }
 
 // Delivers one packet from a buffer of exactly its bytes, so a read past it is caught.
-void Deliver(CStreamPackager& packager, int32_t type, const std::vector<uint8_t>& bytes,
-             int32_t length, bool withData, uint16_t first, uint16_t second) {
+void Deliver(CStreamPackager& packager, int32_t type, const uint8_t* bytes, int32_t length,
+             bool withData, uint16_t first, uint16_t second) {
     g_player.packetType = type;
-    g_player.packet = withData && length >= 0 ? bytes.data() : nullptr;
+    g_player.packet = withData && length >= 0 ? bytes : nullptr;
     g_player.packetLength = length >= 0 ? static_cast<size_t>(length) : 0;
     const bool wasOpen = g_player.open;
-    packager.OnPacket(type, withData ? bytes.data() : nullptr, length, first, second);
+    packager.OnPacket(type, withData ? bytes : nullptr, length, first, second);
     g_player.firstPacket = false;
     Require(packager.PlayerOpen() == g_player.open || (!wasOpen && !g_player.open));
     Require(packager.Chunk().Length() <= kMaxBufferBytes);
@@ -177,6 +178,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     auto next = [&]() -> uint8_t { return at < size ? data[at++] : 0; };
     while (at < size) {
         const uint8_t op = next();
+        if (op == kBigPacketOp) {
+            static const std::vector<uint8_t> zeros(kMaxBufferBytes);
+            const size_t length = kMaxBufferBytes - next();
+            const int32_t type = PacketType(next());
+            Deliver(packager, type, zeros.data(), static_cast<int32_t>(length), true, 0, 0);
+            continue;
+        }
         switch (op % 8) {
             case 7:
                 packager.Stop();
@@ -190,13 +198,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
                 packager.SetWindow(answers & 4 ? nullptr : &g_window);
                 break;
             }
-            case 5: {
-                const size_t length = kMaxBufferBytes - next();
-                const int32_t type = PacketType(next());
-                std::vector<uint8_t> bytes(length);
-                Deliver(packager, type, bytes, static_cast<int32_t>(length), true, 0, 0);
-                break;
-            }
             default: {
                 const int32_t type = PacketType(next());
                 size_t length = next();
@@ -207,7 +208,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
                 at += length;
                 const int32_t passed =
                     op & 8 ? -1 - static_cast<int32_t>(length) : static_cast<int32_t>(length);
-                Deliver(packager, type, bytes, passed, !(op & 16), first, second);
+                Deliver(packager, type, bytes.data(), passed, !(op & 16), first, second);
                 break;
             }
         }
