@@ -16,6 +16,12 @@ if(VELA_SANITIZE)
   add_link_options(-fsanitize=address,undefined)
 endif()
 
+# The fuzz build instruments every library for coverage, so the fuzzers are guided through
+# the code under test and not only through their own entry points.
+if(VELA_FUZZ AND CMAKE_CXX_COMPILER_ID MATCHES "Clang")
+  add_compile_options(-fsanitize=fuzzer-no-link)
+endif()
+
 # The player and NetSDK threads reach the plug-in; ThreadSanitizer checks what they share with
 # the UI thread. It cannot be combined with AddressSanitizer.
 if(VELA_TSAN)
