@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <time.h>
 
+#include <atomic>
 #include <cstdio>
 #include <map>
 #include <memory>
@@ -11,6 +12,7 @@
 
 #include "platform/kernel.h"
 #include "platform/posix/ini_document.h"
+#include "platform/posix/ini_reader_statistics.h"
 
 namespace vela::platform {
 
@@ -53,7 +55,11 @@ bool StatFile(const std::string& path, FileStamp* stamp) {
     return true;
 }
 
+std::atomic<uint64_t> g_lookups{0};
+std::atomic<uint64_t> g_fileReads{0};
+
 bool ReadWholeFile(const std::string& path, std::string* bytes) {
+    g_fileReads.fetch_add(1, std::memory_order_relaxed);
     FILE* file = std::fopen(path.c_str(), "rb");
     if (!file) return false;
     bytes->clear();
@@ -117,6 +123,7 @@ std::shared_ptr<const ini::Document> OpenDocument(const std::string& path) {
 std::string ReadProfileString(const std::string& file, const std::string& section,
                               const std::string& key, const std::string& fallback,
                               size_t capacity) {
+    g_lookups.fetch_add(1, std::memory_order_relaxed);
     std::shared_ptr<const ini::Document> document = OpenDocument(file);
     if (!document) return ini::ResolveMissingFile(fallback, capacity);
     return ini::ResolveString(*document, section, key, fallback, capacity);
@@ -126,6 +133,11 @@ int ReadProfileInt(const std::string& file, const std::string& section, const st
                    int fallback) {
     std::string text = ReadProfileString(file, section, key, std::string(), ini::kIntTextCapacity);
     return ini::ConvertProfileInt(text, fallback);
+}
+
+IniReaderStatistics ReadIniReaderStatistics() {
+    return IniReaderStatistics{g_lookups.load(std::memory_order_relaxed),
+                               g_fileReads.load(std::memory_order_relaxed)};
 }
 
 }  // namespace vela::platform
