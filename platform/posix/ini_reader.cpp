@@ -1,6 +1,7 @@
 // POSIX private-profile reading: ReadProfileString / ReadProfileInt of kernel.h.
-// A console opening reads hundreds of keys, so each file is parsed once and kept until its
-// size, time stamps or identity change. Callable from any thread.
+// A console opening reads hundreds of keys, so each file is parsed once and kept until the
+// system reports a change of it (inotify); where it cannot watch a file, until its size, time
+// stamps or identity change. Callable from any thread.
 #include <sys/stat.h>
 #include <time.h>
 
@@ -11,6 +12,7 @@
 #include <mutex>
 
 #include "platform/kernel.h"
+#include "platform/posix/file_change_watch.h"
 #include "platform/posix/ini_document.h"
 #include "platform/posix/ini_reader_statistics.h"
 
@@ -39,6 +41,7 @@ struct FileStamp {
 struct CachedFile {
     FileStamp stamp;
     bool settled = false;  // stamp old enough to prove the content unchanged
+    bool watched = false;  // no change reported since the read: the parse is current
     std::string bytes;
     std::shared_ptr<const ini::Document> document;
 };
@@ -79,18 +82,33 @@ std::map<std::string, CachedFile>& Cache() {
     static std::map<std::string, CachedFile> cache;
     return cache;
 }
+FileChangeWatch& Watcher() {
+    static FileChangeWatch watcher;
+    return watcher;
+}
 
 // The parsed file, or null when it cannot be read. Runs on any thread.
 std::shared_ptr<const ini::Document> OpenDocument(const std::string& path) {
     std::lock_guard<std::mutex> hold(CacheMutex());
     auto& cache = Cache();
+    Watcher().Collect([&cache](const std::string& changed) {
+        if (auto entry = cache.find(changed); entry != cache.end()) entry->second.watched = false;
+    });
+    auto found = cache.find(path);
+    if (found != cache.end() && found->second.watched) return found->second.document;
+    if (found == cache.end() && cache.size() >= kMaxCachedFiles) {
+        cache.clear();
+        Watcher().Clear();
+    }
+    // Watched before the stat and the read, so that a change during them is reported.
+    const bool watched = Watcher().Watch(path);
     FileStamp stamp;
     if (!StatFile(path, &stamp)) {
         cache.erase(path);
         return nullptr;
     }
-    auto found = cache.find(path);
     if (found != cache.end() && found->second.settled && found->second.stamp == stamp) {
+        found->second.watched = watched;
         return found->second.document;
     }
     std::string bytes;
@@ -98,10 +116,7 @@ std::shared_ptr<const ini::Document> OpenDocument(const std::string& path) {
         cache.erase(path);
         return nullptr;
     }
-    if (found == cache.end()) {
-        if (cache.size() >= kMaxCachedFiles) cache.clear();
-        found = cache.emplace(path, CachedFile{}).first;
-    }
+    if (found == cache.end()) found = cache.emplace(path, CachedFile{}).first;
     CachedFile& entry = found->second;
     // A recently modified file is read again at each look-up but parsed only when its bytes
     // differ from the last parse.
@@ -113,6 +128,7 @@ std::shared_ptr<const ini::Document> OpenDocument(const std::string& path) {
     timespec now{};
     clock_gettime(CLOCK_REALTIME, &now);
     entry.stamp = stamp;
+    entry.watched = watched;
     int64_t latest = stamp.modifiedNs > stamp.changedNs ? stamp.modifiedNs : stamp.changedNs;
     entry.settled = Nanoseconds(now) - latest > kSettledNs;
     return entry.document;

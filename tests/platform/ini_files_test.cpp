@@ -56,6 +56,17 @@ TEST(IniFileChanges, VanishedAndRecreatedFile) {
     EXPECT_EQ(Read(path, "k"), "5");
 }
 
+TEST(IniFileChanges, AFileReplacedByRenamingAnotherOverItIsSeen) {
+    TempFolder folder;
+    std::string path = folder.Write("saved.ini", "[s]\nk=old\n");
+    EXPECT_EQ(Read(path, "k"), "old");
+    // As editors and installers save: a new file beside it, renamed over it.
+    fs::rename(folder.Write("saved.ini.new", "[s]\nk=new\n"), path);
+    EXPECT_EQ(Read(path, "k"), "new");
+    fs::rename(folder.Write("other.tmp", "[s]\nk=newer\n"), path);
+    EXPECT_EQ(Read(path, "k"), "newer");
+}
+
 TEST(IniFileChanges, FilesAreKeptApartAndAFolderIsNoFile) {
     TempFolder folder;
     std::string first = folder.Write("a.ini", "[s]\nk=a\n");
