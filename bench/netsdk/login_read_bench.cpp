@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "platform/abi.h"
+#include "platform/bytes.h"
 #include "platform/kernel.h"
 #include "platform/net.h"
 #include "platform/net_server.h"
@@ -34,6 +35,15 @@ const Read kReads[] = {{18, 0, 192},    {20, 0, 144},    {43, 0, 8},      {42, -
                        {23, 2, 1360},   {23, 3, 1360},   {24, -1, 54016}, {25, -1, 49920},
                        {26, -1, 49792}, {27, -1, 49920}, {13, 0, 8},      {21, -1, 1920},
                        {11, 0, 3204}};
+
+bool ReceiveAll(vela::platform::TcpSocket& socket, uint8_t* buffer, size_t size) {
+    for (size_t have = 0; have < size;) {
+        const int got = socket.Receive(buffer + have, size - have);
+        if (got <= 0) return false;
+        have += static_cast<size_t>(got);
+    }
+    return true;
+}
 
 void BM_LoginAndReadEveryRecord(benchmark::State& state) {
     auto library = vela::platform::OpenLibrary(
@@ -83,11 +93,12 @@ void BM_LoginAndReadEveryRecord(benchmark::State& state) {
 }
 BENCHMARK(BM_LoginAndReadEveryRecord)->Unit(benchmark::kMillisecond)->UseRealTime();
 
-// The floor: a loopback connection and one small request and reply for each request of the
-// login above (the login itself and every record read), answered by a thread that echoes.
+// The floor: a loopback connection and one request and reply for each request of the login
+// above, answered by a thread that sends back as many bytes as the device's answer holds (the
+// login's DeviceInfo, then each record), so that the floor carries the same bytes.
 void BM_LoopbackRoundTrips(benchmark::State& state) {
-    constexpr size_t kRequests = 1 + sizeof(kReads) / sizeof(kReads[0]);
-    constexpr size_t kMessage = 64;
+    constexpr size_t kLoginReply = 400;
+    constexpr size_t kRequest = 64;
     auto listener = vela::platform::ListenLoopback(0);
     if (!listener) {
         state.SkipWithError("no loopback listener");
@@ -95,34 +106,32 @@ void BM_LoopbackRoundTrips(benchmark::State& state) {
     }
     std::atomic<bool> done{false};
     std::thread echo([&] {
+        std::vector<uint8_t> reply(54016);
         while (!done.load()) {
             auto peer = listener->Accept(100);
             if (!peer) continue;
-            uint8_t buffer[kMessage];
-            int got = 0;
-            while ((got = peer->Receive(buffer, sizeof buffer)) > 0)
-                peer->Send(buffer, static_cast<size_t>(got));
+            uint8_t request[kRequest];
+            while (ReceiveAll(*peer, request, sizeof request))
+                peer->Send(reply.data(), vela::ReadU32(request, 0));
         }
     });
     vela::platform::IPv4 loopback{};
     vela::platform::ParseIPv4("127.0.0.1", &loopback);
-    const uint8_t request[kMessage] = {};
+    std::vector<uint8_t> reply(54016);
     for (auto _ : state) {
         auto socket = vela::platform::ConnectTcp(loopback, listener->Port());
         if (!socket) {
             state.SkipWithError("connect failed");
             break;
         }
-        for (size_t i = 0; i < kRequests; ++i) {
+        auto roundTrip = [&](uint32_t size) {
+            uint8_t request[kRequest] = {};
+            vela::WriteU32(request, 0, size);
             socket->Send(request, sizeof request);
-            uint8_t reply[kMessage];
-            size_t have = 0;
-            while (have < sizeof reply) {
-                const int got = socket->Receive(reply + have, sizeof reply - have);
-                if (got <= 0) break;
-                have += static_cast<size_t>(got);
-            }
-        }
+            ReceiveAll(*socket, reply.data(), size);
+        };
+        roundTrip(kLoginReply);
+        for (const Read& read : kReads) roundTrip(read.size);
     }
     done = true;
     echo.join();
