@@ -156,3 +156,42 @@ write("preset_file_fuzz", "cut-in-record",
 write("preset_file_fuzz", "channel-below", bytes([0]) + bytes([8] * 4))
 write("preset_file_fuzz", "channel-above", bytes([33]) + bytes([8] * 4))
 write("preset_file_fuzz", "no-room", bytes([0x81]) + bytes([8] * 4))
+
+
+# --- wire_fuzz: what a client sends dvrsim, framed (tools/wire/frame.h, commands.h) ---
+def frame(command, payload=b"", sequence=1):
+    return b"VSIM" + struct.pack("<HHIiI", command, 0, sequence, 0, len(payload)) + payload
+
+
+LOGIN = frame(1, b"admin".ljust(64, b"\0") + bytes(64))
+RECORDS = [(18, 0, 192), (20, 0, 144), (43, 0, 8), (42, -1, 212), (38, -1, 1680),
+           (15, -1, 324), (9, 0, 57), (68, -1, 2816), (10, -1, 3028), (30, -1, 11520),
+           (23, 0, 1360), (24, -1, 54016), (27, -1, 49920), (13, 0, 8), (21, -1, 1920),
+           (11, 0, 3204)]
+
+
+def get_config(command, channel, size):
+    return frame(3, struct.pack("<iiI", command, channel, size))
+
+
+write("wire_fuzz", "login-read-every-record-logout",
+      LOGIN + b"".join(get_config(*r) for r in RECORDS) + frame(2))
+write("wire_fuzz", "store-record-20",
+      LOGIN + frame(4, struct.pack("<ii", 20, 0) + bytes(60) + struct.pack("<i", 8080) + bytes(80)))
+write("wire_fuzz", "store-wrong-size-and-channel",
+      LOGIN + frame(4, struct.pack("<ii", 20, 0) + bytes(7))
+      + frame(4, struct.pack("<ii", 23, 40) + bytes(1360)) + get_config(99, 0, 16))
+write("wire_fuzz", "play-start-stop",
+      LOGIN + frame(5, struct.pack("<iii", 7, 0, 0)) + frame(5, struct.pack("<iii", 8, 31, 1))
+      + frame(6, struct.pack("<i", 7)) + frame(6, struct.pack("<i", 99)))
+write("wire_fuzz", "ptz-motion-and-presets",
+      LOGIN + frame(8, struct.pack("<iiii", 0, 2, 0, 4)) + frame(8, struct.pack("<iiii", 0, 2, 1, 4))
+      + frame(9, struct.pack("<iiiiii", 1, 8, 3, 0, 0, 0))
+      + frame(9, struct.pack("<iiiiii", 1, 10, 3, 0, 0, 0)))
+write("wire_fuzz", "upgrade",
+      LOGIN + frame(11, struct.pack("<I", 64)) + frame(12, bytes(range(64))) + frame(13))
+write("wire_fuzz", "reboot-and-control", LOGIN + frame(14, b"refuse 20") + frame(10))
+write("wire_fuzz", "not-logged-in", get_config(18, 0, 192) + frame(1, b"short"))
+write("wire_fuzz", "bad-password", frame(1, b"admin".ljust(64, b"\0") + b"x".ljust(64, b"\0")))
+write("wire_fuzz", "cut-header", LOGIN + b"VSIM\x03\x00")
+write("wire_fuzz", "stray-text", b"GET / HTTP/1.0\r\n\r\n")
