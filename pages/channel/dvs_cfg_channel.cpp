@@ -2,6 +2,7 @@
 // the fixed lists, the play window and the message map. UI thread, except DrawHook.
 #include "pages/channel/dvs_cfg_channel.h"
 
+#include <algorithm>
 #include <vector>
 
 #include "device/dvs_device.h"
@@ -105,6 +106,7 @@ bool CDvsCfgChannel::OnInitDialog() {
     ApplyLabels();
     SetUpScheduleBox();
     FillLists();
+    System().LimitText(GetDlgItem(id::kName), kNameEditLimit);
     m_nChannel = 0;
     m_nDay = 0;
     for (int row = 0; row < kPeriodRows; ++row) {
