@@ -125,10 +125,11 @@ constexpr PlacedControl kControls[] = {
 constexpr int kSkinButtons[] = {id::kCopyChannelButton, id::kCoverSetButton, id::kCopyDayButton};
 constexpr size_t kSkinButtonCount = std::size(kSkinButtons);
 
-// Shown by the template, not used by this page.
+// Shown by the template, not used by this page. The preview frame would lie over the play
+// window that takes its place, clipping the picture the player paints.
 constexpr int kUnusedControls[] = {
     id::kCoverSetButton, id::kCover1,    id::kCover2,    id::kCover3,    id::kCover4,
-    label::kCover1,      label::kCover2, label::kCover3, label::kCover4,
+    label::kCover1,      label::kCover2, label::kCover3, label::kCover4, id::kPreviewFrame,
 };
 
 // Enabled while the stream's video is on.
