@@ -7,26 +7,18 @@ namespace vela::pages {
 
 using namespace channel;  // NOLINT(google-build-using-namespace): the page's own constants
 
-// The position is read first: storing a page that has to blank itself clears the list.
-void CDvsCfgChannel::OnChannelChanged() {
-    const int next = m_cmbChannel.GetCurSel();
-    UpdateRecords(1, kStopPreview);
-    m_nChannel = next;
+// The shown values are stored before `selected` becomes `next` and the page shows it. The
+// new position is read before the store: storing a page that has to blank itself clears the
+// lists.
+void CDvsCfgChannel::ShowOther(int& selected, int next, int keepPreview) {
+    UpdateRecords(1, keepPreview);
+    selected = next;
     UpdateRecords(0, kKeepPreview);
 }
 
 void CDvsCfgChannel::OnStreamClicked(int stream) {
-    UpdateRecords(1, kKeepPreview);
-    m_nStream = stream;
-    UpdateRecords(0, kKeepPreview);
+    ShowOther(m_nStream, stream, kKeepPreview);
     EnableVideoFields(m_nVideo != 0);
-}
-
-void CDvsCfgChannel::OnDayChanged() {
-    const int next = m_cmbDay.GetCurSel();
-    UpdateRecords(1, kKeepPreview);
-    m_nDay = next;
-    UpdateRecords(0, kKeepPreview);
 }
 
 // Resolution, bit-rate control, quality, frame rate and interval change what the capacity

@@ -69,7 +69,8 @@ std::string Number(int value) {
 }  // namespace
 
 CDvsCfgChannel::CDvsCfgChannel() : CConsolePage(kChannelTemplate), m_skinPage(LabelIds()) {
-    OnSelChange(id::kChannel, [this] { OnChannelChanged(); });
+    OnSelChange(id::kChannel,
+                [this] { ShowOther(m_nChannel, m_cmbChannel.GetCurSel(), kStopPreview); });
     OnClicked(id::kMainStream, [this] { OnStreamClicked(0); });
     OnClicked(id::kSubStream, [this] { OnStreamClicked(1); });
     OnClicked(id::kVideo, [this] { OnVideoClicked(); });
@@ -77,7 +78,7 @@ CDvsCfgChannel::CDvsCfgChannel() : CConsolePage(kChannelTemplate), m_skinPage(La
     OnClicked(id::kTimeTitle, [this] { EnableTitleFields(); });
     OnClicked(id::kNameTitle, [this] { EnableTitleFields(); });
     OnClicked(id::kCover, [this] { m_wndPlay.EnableRectEdit(m_chkCover.GetCheck() != 0, false); });
-    OnSelChange(id::kDay, [this] { OnDayChanged(); });
+    OnSelChange(id::kDay, [this] { ShowOther(m_nDay, m_cmbDay.GetCurSel(), kKeepPreview); });
     for (int list :
          {id::kResolution, id::kBitRateControl, id::kQuality, id::kFrameRate, id::kInterval})
         OnSelChange(list, [this] { StoreAndLoad(kKeepPreview); });

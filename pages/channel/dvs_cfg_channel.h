@@ -106,10 +106,9 @@ class CDvsCfgChannel : public CConsolePage {
     void OnCopyToDay();
 
     // --- handlers (channel_handlers.cpp) ---
-    void OnChannelChanged();
+    void ShowOther(int& selected, int next, int keepPreview);
     void OnStreamClicked(int stream);
     void OnVideoClicked();
-    void OnDayChanged();
     void OnCopyToChannel();
     void StoreAndLoad(int keepPreview);
     void EnableVideoFields(bool videoOn);

@@ -149,6 +149,7 @@ TEST_F(StoreTest, ValuesOutsideTheirListsAreKept) {
     WriteI32(Block(0, 0), 8, 5);     // bit-rate control
     WriteI32(Block(0, 0), 16, -5);   // frame rate, with no budget left: an empty list
     WriteI32(Block(0, 0), 20, 406);  // an entry of the bit rates at that rate and interval
+    WriteI32(Block(0, 1), 4, 25);    // the sub stream's resolution, outside the table
     WriteI32(capability(), 0, 0);
     WriteI32(capability(), 8, 0);
     const std::vector<uint8_t> before = AllRecords();
@@ -157,6 +158,9 @@ TEST_F(StoreTest, ValuesOutsideTheirListsAreKept) {
                      id::kBitRateControl, id::kFrameRate})
         EXPECT_EQ(Selection(list), -1) << list;
     EXPECT_EQ(ws().GetCount(Item(id::kFrameRate)), 0);
+    ws().Click(Item(id::kSubStream));
+    EXPECT_EQ(Selection(id::kResolution), -1);
+    EXPECT_EQ(ws().GetCount(Item(id::kBitRate)), 0);
     page.UpdateRecords(1, kKeepPreview);
     EXPECT_EQ(AllRecords(), before);
 }

@@ -18,15 +18,6 @@ namespace {
 
 using namespace pages::channel;  // NOLINT(google-build-using-namespace): the page's constants
 
-constexpr int kFontCellWidth = 6;
-constexpr int kFontCellHeight = 13;
-constexpr int kTextInset = 2;     // a label's text starts this far in from its left edge
-constexpr int kComboChrome = 20;  // the arrow button and the field's margins
-
-int TextWidth(const std::string& text) {
-    return static_cast<int>(text.size()) * kFontCellWidth;
-}
-
 ui::Rect Place(const std::string& key) {
     return ui::ReadIniRect(kSection, key, ControlPosFile());
 }
