@@ -23,9 +23,9 @@ void CDvsCfgChannel::OnStreamClicked(int stream) {
 
 // Resolution, bit-rate control, quality, frame rate and interval change what the capacity
 // leaves for the others: the lists are built again from the stored choice.
-void CDvsCfgChannel::StoreAndLoad(int keepPreview) {
-    UpdateRecords(1, keepPreview);
-    UpdateRecords(0, keepPreview);
+void CDvsCfgChannel::StoreAndLoad() {
+    UpdateRecords(1, kKeepPreview);
+    UpdateRecords(0, kKeepPreview);
 }
 
 // Without video the stream sends no sound either.

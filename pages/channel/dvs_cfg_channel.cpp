@@ -81,7 +81,7 @@ CDvsCfgChannel::CDvsCfgChannel() : CConsolePage(kChannelTemplate), m_skinPage(La
     OnSelChange(id::kDay, [this] { ShowOther(m_nDay, m_cmbDay.GetCurSel(), kKeepPreview); });
     for (int list :
          {id::kResolution, id::kBitRateControl, id::kQuality, id::kFrameRate, id::kInterval})
-        OnSelChange(list, [this] { StoreAndLoad(kKeepPreview); });
+        OnSelChange(list, [this] { StoreAndLoad(); });
     OnEditChange(id::kName, [this] { m_strName = System().GetText(GetDlgItem(id::kName)); });
     OnClicked(id::kCopyChannelButton, [this] { OnCopyToChannel(); });
     OnClicked(id::kCopyDayButton, [this] { OnCopyToDay(); });

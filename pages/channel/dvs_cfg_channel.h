@@ -110,7 +110,7 @@ class CDvsCfgChannel : public CConsolePage {
     void OnStreamClicked(int stream);
     void OnVideoClicked();
     void OnCopyToChannel();
-    void StoreAndLoad(int keepPreview);
+    void StoreAndLoad();
     void EnableVideoFields(bool videoOn);
     void EnableTitleFields();
     void EnableAll(const int* ids, size_t count, bool enable);
