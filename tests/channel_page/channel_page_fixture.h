@@ -135,12 +135,6 @@ class ChannelPageTest : public ::testing::Test {
     std::string Text(int id) { return ws().GetText(Item(id)); }
     int Selection(int id) { return ws().GetCurSel(Item(id)); }
     bool Enabled(int id) { return ws().IsEnabled(Item(id)); }
-    void Drag(platform::Point from, platform::Point to) {
-        const platform::WindowHandle play = page.PlayWindow().GetSafeHwnd();
-        ws().SendMouse(play, platform::EventKind::MouseDown, from);
-        ws().SendMouse(play, platform::EventKind::MouseMove, to);
-        ws().SendMouse(play, platform::EventKind::MouseUp, to);
-    }
 
 #ifdef _WIN32
     static constexpr char kSeparator = '\\';

@@ -1,5 +1,6 @@
-// Records to controls and back: what a load shows, where a store writes, a save after only
-// looking, and record values that lie outside what the controls can show.
+// Records to controls and back: label placement, a save after only looking, titles, and record
+// values that lie outside what the controls can show (what a load shows and where a store
+// writes are followed end to end in tests/console/channel_e2e_test.cpp).
 #include <gtest/gtest.h>
 
 #include "tests/channel_page/channel_page_fixture.h"
@@ -9,39 +10,6 @@ namespace {
 
 using LoadTest = ChannelPageTest;
 using StoreTest = ChannelPageTest;
-
-TEST_F(LoadTest, ShowsTheSelectedChannelWithTheListsItsCapacityLeaves) {
-    Open();
-    EXPECT_EQ(Text(id::kName), "CAM 1");
-    EXPECT_EQ(ws().GetCheck(Item(id::kMainStream)), 1);
-    EXPECT_EQ(ws().GetCount(Item(id::kFrameRate)), 25);
-    EXPECT_EQ(Text(id::kFrameRate), "25");
-    EXPECT_EQ(Text(id::kQuality), "Good");
-    EXPECT_EQ(Text(id::kInterval), "4");
-    EXPECT_EQ(ws().GetCount(Item(id::kResolution)), 5);  // the mask's five, all within D1
-    EXPECT_EQ(Text(id::kResolution), "D1");
-    EXPECT_EQ(ws().GetLBText(Item(id::kBitRate), 5), "3072");
-    EXPECT_EQ(Text(id::kBitRate), "1536");
-    EXPECT_TRUE(Enabled(id::kBitRate));
-    EXPECT_FALSE(Enabled(id::kVideo)) << "the main stream's video is always on";
-    EXPECT_EQ(ws().GetCheck(Item(id::kAudio)), 1);
-    EXPECT_EQ(Text(id::kTimeX), "18");
-    EXPECT_EQ(Text(id::kTimeY), "12");
-    EXPECT_EQ(Text(id::kNameY), "260");
-    EXPECT_EQ(Selection(id::kDateFormat), 1);
-    EXPECT_EQ(Text(id::kPreRecord), "5");
-    EXPECT_EQ(Text(kPeriods[0].stop), "23:59");
-    EXPECT_EQ(Text(kPeriods[1].stop), "00:00");
-    EXPECT_EQ(ws().GetCheck(Item(kPeriods[0].normal)), 1);
-    EXPECT_EQ(ws().GetCount(Item(id::kCopyToChannel)), kChannels + 1);
-    EXPECT_EQ(ws().GetLBText(Item(id::kCopyToChannel), kChannels), "All");
-    EXPECT_EQ(ws().GetCount(Item(id::kCopyToDay)), 8);
-    EXPECT_EQ(ws().GetCount(Item(id::kPreRecord)), 256);
-    EXPECT_EQ(ws().GetLBText(Item(id::kPreRecord), 0), "No preRec");
-    EXPECT_EQ(page.PictureWidth(), 352);
-    EXPECT_EQ(page.PictureHeight(), 288);
-    EXPECT_FALSE(ws().IsVisible(Item(id::kCoverSetButton)));
-}
 
 // The labels go beside (or above) their controls' keys when the skin does not place them.
 TEST_F(LoadTest, LabelsAreAlignedToTheirControlsAndCaptioned) {
@@ -66,66 +34,6 @@ TEST_F(StoreTest, SaveAfterOnlyLookingChangesNoByte) {
     ws().Click(Item(id::kMainStream));
     ASSERT_EQ(page.UpdateRecords(1, kKeepPreview), 1);
     EXPECT_EQ(AllRecords(), before);
-}
-
-TEST_F(StoreTest, WritesEachEditedFieldAtItsOffset) {
-    Open();
-    ws().TypeText(Item(id::kName), "Gate");
-    ws().ChooseEntry(Item(id::kFrameRate), 9);
-    ws().ChooseEntry(Item(id::kResolution), 3);
-    ws().Click(Item(id::kAudio));
-    ws().TypeText(Item(id::kTimeX), "177");
-    ws().TypeText(Item(id::kNameY), "100");
-    ws().Click(Item(id::kNameTitle));
-    ws().ChooseEntry(Item(id::kDateFormat), 2);
-    ws().ChooseEntry(Item(id::kPreRecord), 30);
-    ws().EnterTime(Item(kPeriods[1].start), 8, 30);
-    ws().EnterTime(Item(kPeriods[1].stop), 17, 45);
-    ws().Click(Item(kPeriods[1].alarm));
-    ws().Click(Item(kPeriods[1].motion));
-    ASSERT_EQ(page.UpdateRecords(1, kKeepPreview), 1);
-
-    EXPECT_EQ(ReadText(Titles(0), 280, 64), "Gate");
-    EXPECT_EQ(Titles(0)[284], 0);
-    EXPECT_EQ(ReadI32(Block(0, 0), 16), 10);
-    EXPECT_EQ(ReadI32(Block(0, 0), 4), 3);
-    EXPECT_EQ(ReadU8(Block(0, 0), 41), 0);
-    EXPECT_EQ(ReadU8(Block(0, 0), 40), 1);
-    EXPECT_EQ(ReadI32(Titles(0), 260), 4119);  // 177 × 8192 ÷ 352, multiplied first
-    EXPECT_EQ(ReadI32(Titles(0), 264), 341);
-    EXPECT_EQ(ReadU8(Titles(0), 249), 0);
-    EXPECT_EQ(ReadI32(Titles(0), 236), 7395) << "a title that is off keeps its position";
-    EXPECT_EQ(ReadI32(general(), 124), 2);
-    EXPECT_EQ(ReadI32(Schedule(0), 0), 30);
-    const size_t period = Period(0, 1);
-    EXPECT_EQ(ReadI32(Schedule(0), period + 4), 8);
-    EXPECT_EQ(ReadI32(Schedule(0), period + 8), 30);
-    EXPECT_EQ(ReadI32(Schedule(0), period + 16), 17);
-    EXPECT_EQ(ReadI32(Schedule(0), period + 20), 45);
-    EXPECT_EQ(ReadU32(Schedule(0), Types(0, 1)), 6u);
-    EXPECT_EQ(ReadI32(Schedule(1), period + 4), 0) << "other channels untouched";
-}
-
-TEST_F(StoreTest, TheCoverDraggedOnThePictureIsStoredInItsScale) {
-    Open();
-    Drag({44, 36}, {264, 216});
-    EXPECT_EQ(page.PlayWindow().State().shownRect.Width(), 0) << "a drag while the cover is off";
-    ws().Click(Item(id::kCover));
-    Drag({264, 216}, {44, 36});  // upwards: the rectangle is normalised
-    ASSERT_EQ(page.UpdateRecords(1, kKeepPreview), 1);
-    EXPECT_EQ(ReadU8(Titles(0), 24), 1);
-    EXPECT_EQ(ReadU8(Titles(0), 25), 1);
-    EXPECT_EQ(ReadI32(Titles(0), 8), 1024);
-    EXPECT_EQ(ReadI32(Titles(0), 12), 1024);
-    EXPECT_EQ(ReadI32(Titles(0), 16), 6144);
-    EXPECT_EQ(ReadI32(Titles(0), 20), 6144);
-
-    // Loaded again, the cover is the stored rectangle with editing on.
-    page.UpdateRecords(0, kKeepPreview);
-    const ui::OverlayState state = page.PlayWindow().State();
-    EXPECT_TRUE(state.rectEditing);
-    EXPECT_EQ(state.currentRect.left, 44);
-    EXPECT_EQ(state.currentRect.bottom, 216);
 }
 
 TEST_F(LoadTest, TitlesGainOneAtLoadAndScaleBackMultipliedFirst) {

@@ -94,7 +94,6 @@ TEST_F(ChannelEndToEnd, ALoadShowsTheListsTheCapacityLeavesAndLookingStoresNothi
     const std::string lines = testing::ReadWholeFile(dump);
     const char* expected[] = {
         "DvsCfgChannel.CHNO\tkind=combo\tenabled=1\tvisible=1\ttext=1\tsel=0\titems=1|2|3|4",
-        "DvsCfgChannel.CHName\tkind=edit\tenabled=1\tvisible=1\ttext=CAM 1",
         "DvsCfgChannel.CopyToCH\tkind=combo\tenabled=1\tvisible=1\ttext=\tsel=-1\t"
         "items=1|2|3|4|All channels",
         "DvsCfgChannel.MainStream\tkind=radio\tenabled=1\tvisible=1\ttext=\tchecked=1",
@@ -102,8 +101,6 @@ TEST_F(ChannelEndToEnd, ALoadShowsTheListsTheCapacityLeavesAndLookingStoresNothi
         "6|7|8|9|10|11|12|13|14|15|16|17|18|19|20|21|22|23|24|25",
         "DvsCfgChannel.Quality\tkind=combo\tenabled=1\tvisible=1\ttext=Good\tsel=3\t"
         "items=Lowest|Low|Medium|Good|Better|Best",
-        "DvsCfgChannel.Interval\tkind=combo\tenabled=1\tvisible=1\ttext=4\tsel=2\t"
-        "items=2|3|4|5|6|7|8|9|10|11|12",
         "DvsCfgChannel.Resolution\tkind=combo\tenabled=1\tvisible=1\ttext=D1\tsel=0\t"
         "items=D1|HD1|2CIF|CIF|QCIF",
         "DvsCfgChannel.StreamCtrl\tkind=combo\tenabled=1\tvisible=1\ttext=Constant\tsel=0\t"
@@ -112,14 +109,7 @@ TEST_F(ChannelEndToEnd, ALoadShowsTheListsTheCapacityLeavesAndLookingStoresNothi
         "items=512|768|1024|1536|2048|3072",
         "DvsCfgChannel.Video\tkind=check\tenabled=0\tvisible=1\ttext=\tchecked=1",
         "DvsCfgChannel.TimePosX\tkind=edit\tenabled=1\tvisible=1\ttext=18",
-        "DvsCfgChannel.ChNamePosY\tkind=edit\tenabled=1\tvisible=1\ttext=260",
-        "DvsCfgChannel.DateFmt\tkind=combo\tenabled=1\tvisible=1\ttext=YYYY-MM-DD\tsel=0\t"
-        "items=YYYY-MM-DD|MM-DD-YYYY|DD-MM-YYYY",
-        "DvsCfgChannel.Cover\tkind=check\tenabled=1\tvisible=1\ttext=\tchecked=0",
-        "DvsCfgChannel.RecWeek\tkind=combo\tenabled=1\tvisible=1\ttext=Sunday\tsel=0\t"
-        "items=Sunday|Monday|Tuesday|Wednesday|Thursday|Friday|Saturday",
         "DvsCfgChannel.RecTimeStop1\tkind=time\tenabled=1\tvisible=1\ttext=23:59",
-        "DvsCfgChannel.RecTypeNormal1\tkind=check\tenabled=1\tvisible=1\ttext=\tchecked=1",
         "DvsCfgChannel.PlayWnd\tkind=window\tenabled=1\tvisible=1\ttext=",
     };
     for (const char* line : expected) {
