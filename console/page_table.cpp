@@ -3,6 +3,7 @@
 #include "console/pending_page.h"
 #include "pages/alarm/alarm_templates.h"
 #include "pages/channel/channel_template.h"
+#include "pages/channel/dvs_cfg_channel.h"
 #include "pages/ptz/ptz_templates.h"
 #include "pages/server/dvs_cfg_server.h"
 #include "pages/server/server_controls.h"
@@ -22,7 +23,7 @@ const PageRow kPageTable[kPageCount] = {
     {kServerPage, &pages::server::kServerTemplate, kBtnServer, 6001, "Server", false, false,
      Make<pages::CDvsCfgServer>},
     {kChannelPage, &pages::channel::kChannelTemplate, kBtnChannel, 6002, "Channel", false, true,
-     nullptr},
+     Make<pages::CDvsCfgChannel>},
     {kPtzPage, &pages::ptz::kPtzTemplate, kBtnPtz, 6003, "PTZ", false, false, nullptr},
     {kSensorPage, &pages::alarm::kSensorTemplate, kBtnSensor, 6005, "Sensor", true, false, nullptr},
     {kAlarmPage, &pages::alarm::kAlarmTemplate, kBtnAlarm, 6006, "Alarm", false, true, nullptr},

@@ -49,6 +49,7 @@ struct DialogTemplate {
 // Ids of the shared templates; each page's template and id live in its folder under pages/.
 constexpr int kConsoleDialogId = 6000;
 constexpr int kPlayWindowDialogId = 6003;
+constexpr char kPlayWindowKey[] = "PlayWnd";  // the ControlPos key its page places it by
 constexpr int kTestDialogId = 9000;  // one control of each kind, for the window-system tests
 
 // Height of the control's window in dialog units: a combo box's window is its closed field,

@@ -2,10 +2,11 @@
 # The main demonstration: builds the Linux programs, starts the simulated DVR (dvrsim) with
 # its built-in default device on a free loopback port and a fresh state folder, and opens the
 # plug-in's console on it through vela-host with a console script, as a person would use it:
-# the Server page, a new web port, Save, then the device's web page. The snapshots of the
-# console (BMP, and PNG where ImageMagick's convert makes them), the Server page's controls
-# before and after, and the transcript of the messages and URLs stay in demo-output/. Then the
-# device's status page, and dvrsim is stopped.
+# the Server page, a new web port, Save, then the device's web page; the Channel page with its
+# live picture, a privacy cover and a higher bit rate, saved. The snapshots of the console (BMP,
+# and PNG where ImageMagick's convert makes them), the pages' controls before and after, and
+# the transcript of the messages and URLs stay in demo-output/. Then the device's status page,
+# and dvrsim is stopped.
 #   scripts/demo.sh            (VELA_DEMO_OUTPUT and VELA_NATIVE_BUILD choose other folders)
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -40,7 +41,7 @@ http_port=$dvrsim_http_port
 
 mkdir -p "$out"
 rm -f "$out"/console-*.bmp "$out"/console-*.png "$out"/server-page-*.txt "$out"/transcript.txt \
-      "$out"/console.script
+      "$out"/console.script "$out"/channel-page-*.txt
 # What a person would do in the console: look at the Server page, change the web port and
 # the device name, save, and open the device's web page.
 cat >"$out/console.script" <<SCRIPT
@@ -56,6 +57,17 @@ button Save
 button IESetup
 snapshot $out/console-server-saved.bmp
 dump $out/server-page-after.txt
+# The Channel page: channel 1's live test picture with a privacy cover dragged over it, and
+# a higher bit rate for its main stream, saved to the device
+page Channel
+check Cover 1
+drag PlayWnd 120 90 250 200
+wait 600
+snapshot $out/console-channel.bmp
+dump $out/channel-page-before.txt
+select StreamValue 4
+button Save
+dump $out/channel-page-after.txt
 button Exit
 SCRIPT
 
@@ -89,6 +101,15 @@ if [ -s "$out/server-page-before.txt" ] && [ -s "$out/server-page-after.txt" ]; 
   for key in SvrIp TcpPort HttpPort DevName SoftwareVer Serial; do
     printf '  %-12s %-22s -> %s\n' "$key" "$(show "$out/server-page-before.txt" "$key")" \
       "$(show "$out/server-page-after.txt" "$key")"
+  done
+fi
+if [ -s "$out/channel-page-before.txt" ] && [ -s "$out/channel-page-after.txt" ]; then
+  show_channel() {  # the text of one Channel page control
+    awk -F'\t' -v key="DvsCfgChannel.$2" '$1 == key { sub(/^text=/, "", $5); print $5 }' "$1"
+  }
+  for key in CHNO Resolution FPS StreamValue; do
+    printf '  %-12s %-22s -> %s\n' "$key" "$(show_channel "$out/channel-page-before.txt" "$key")" \
+      "$(show_channel "$out/channel-page-after.txt" "$key")"
   done
 fi
 if [ -s "$out/transcript.txt" ]; then

@@ -57,6 +57,14 @@ std::vector<NamedControl> ListNamedControls(const std::vector<WindowHandle>& dia
             WindowHandle window = System().GetDlgItem(dialog, control.id);
             if (window) controls.push_back({form->section, control.key, window});
         }
+        // A page's play window is a child dialog of the shared template, not a row of the
+        // page's: it goes by the key the page places it by.
+        for (WindowHandle child : System().GetChildren(dialog)) {
+            const bool play = System().GetKind(child) == WindowKind::Dialog &&
+                              System().GetTemplate(child) &&
+                              System().GetTemplate(child)->id == resources::kPlayWindowDialogId;
+            if (play) controls.push_back({form->section, resources::kPlayWindowKey, child});
+        }
     }
     return controls;
 }

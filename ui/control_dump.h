@@ -15,7 +15,8 @@ struct NamedControl {
     platform::WindowHandle window = nullptr;
 };
 
-// The controls with a key of each dialog, in template order, dialog by dialog.
+// The controls with a key of each dialog, in template order, dialog by dialog; a play window
+// child follows its page's controls as "PlayWnd".
 std::vector<NamedControl> ListNamedControls(const std::vector<platform::WindowHandle>& dialogs);
 
 // The dialog and its shown descendant dialogs, the dialog first, then depth first.

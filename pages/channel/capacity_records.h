@@ -57,12 +57,18 @@ constexpr size_t kVideoOnOffset = 40;
 constexpr size_t kAudioOnOffset = 41;
 static_assert(kEncodingEntrySize * kCapacityChannelMax == 2816);
 
-// One stream's 44-byte block inside record 68; the caller keeps the channel inside the record.
+// Where one stream's 44-byte block starts in record 68; the caller keeps the channel inside
+// the record.
+constexpr size_t StreamBlockOffset(int channel, Stream stream) {
+    return static_cast<size_t>(channel) * kEncodingEntrySize +
+           (stream == Stream::kSub ? kEncodingBlockSize : 0);
+}
+
+// One stream's block, read.
 class StreamBlock {
   public:
     StreamBlock(const uint8_t* encodingRecord, int channel, Stream stream)
-        : m_pBlock(encodingRecord + static_cast<size_t>(channel) * kEncodingEntrySize +
-                   (stream == Stream::kSub ? kEncodingBlockSize : 0)) {}
+        : m_pBlock(encodingRecord + StreamBlockOffset(channel, stream)) {}
 
     int Resolution() const { return ReadI32(m_pBlock, kResolutionOffset); }
     int BitRateControl() const { return ReadI32(m_pBlock, kBitRateControlOffset); }
@@ -71,6 +77,7 @@ class StreamBlock {
     int BitRate() const { return ReadI32(m_pBlock, kBitRateOffset); }
     int Interval() const { return ReadI32(m_pBlock, kIntervalOffset); }
     bool VideoOn() const { return ReadU8(m_pBlock, kVideoOnOffset) != 0; }
+    bool AudioOn() const { return ReadU8(m_pBlock, kAudioOnOffset) != 0; }
 
   private:
     const uint8_t* m_pBlock;
@@ -78,10 +85,7 @@ class StreamBlock {
 
 // The block's resolution index; the caller keeps the channel inside the record.
 inline void WriteResolution(uint8_t* encodingRecord, int channel, Stream stream, int resolution) {
-    WriteI32(encodingRecord,
-             static_cast<size_t>(channel) * kEncodingEntrySize +
-                 (stream == Stream::kSub ? kEncodingBlockSize : 0) + kResolutionOffset,
-             resolution);
+    WriteI32(encodingRecord, StreamBlockOffset(channel, stream) + kResolutionOffset, resolution);
 }
 
 // Record 10, the device's encoding capability (3028 bytes).

@@ -1,8 +1,12 @@
 // Snapshots: the window's client area as it stands on the screen, children included, copied
 // from the window's device context after pending painting, written as a 32-bit BMP. The frame
-// and caption are the system's (drawn by the window manager, if any) and are left out.
-// UI thread.
+// and caption are the system's (drawn by the window manager, if any) and are left out. A play
+// window that a player paints shows a frame painted after the snapshot's own repaint, as the
+// headless snapshot shows the last complete frame.
+// UI thread, except FrameCompleted (the player's thread).
+#include <chrono>
 #include <cstdio>
+#include <utility>
 #include <vector>
 
 #include "platform/bytes.h"
@@ -17,6 +21,9 @@ constexpr size_t kInfoHeaderSize = 40;
 constexpr int kBitsPerPixel = 32;
 // Snapshots larger than this in either direction are refused (no screen is that big).
 constexpr int kMaxSnapshotSide = 16384;
+// How long a snapshot waits for a player's frames: a few frames at any preview's rate.
+constexpr std::chrono::milliseconds kFrameWait{400};
+constexpr uint64_t kFramesAfterRepaint = 2;
 
 bool WriteBmp(const std::string& path, int width, int height, const uint8_t* bottomUpPixels) {
     const size_t pixelBytes = static_cast<size_t>(width) * static_cast<size_t>(height) * 4;
@@ -46,6 +53,7 @@ bool Win32WindowSystem::Snapshot(WindowHandle window, const std::string& path) {
     ::RedrawWindow(hwnd, nullptr, nullptr,
                    RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
     DrainQueue();
+    AwaitPlayerFrames(hwnd);
     RECT bounds{};
     ::GetClientRect(hwnd, &bounds);
     const int width = bounds.right - bounds.left;
@@ -82,6 +90,33 @@ bool Win32WindowSystem::Snapshot(WindowHandle window, const std::string& path) {
     if (memoryDc) ::DeleteDC(memoryDc);
     ::ReleaseDC(hwnd, windowDc);
     return written;
+}
+
+void Win32WindowSystem::FrameCompleted(void* deviceContext) {
+    HWND window = ::WindowFromDC(static_cast<HDC>(deviceContext));
+    if (!window) return;
+    std::lock_guard<std::mutex> guard(m_frameLock);
+    ++m_framesCompleted[window];
+    m_frameCompleted.notify_all();
+}
+
+void Win32WindowSystem::AwaitPlayerFrames(HWND window) {
+    std::vector<std::pair<HWND, uint64_t>> painted;
+    {
+        std::lock_guard<std::mutex> guard(m_frameLock);
+        painted.assign(m_framesCompleted.begin(), m_framesCompleted.end());
+    }
+    std::vector<std::pair<HWND, uint64_t>> awaited;
+    for (const auto& [play, count] : painted)
+        if ((play == window || ::IsChild(window, play)) && ::IsWindowVisible(play))
+            awaited.emplace_back(play, count + kFramesAfterRepaint);
+    if (awaited.empty()) return;
+    std::unique_lock<std::mutex> lock(m_frameLock);
+    m_frameCompleted.wait_for(lock, kFrameWait, [&] {
+        for (const auto& [play, wanted] : awaited)
+            if (m_framesCompleted[play] < wanted) return false;
+        return true;
+    });
 }
 
 }  // namespace vela::platform::win32

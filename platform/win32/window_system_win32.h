@@ -7,7 +7,10 @@
 
 #include <windows.h>
 
+#include <condition_variable>
+#include <cstdint>
 #include <memory>
+#include <mutex>
 #include <unordered_map>
 #include <vector>
 
@@ -160,8 +163,9 @@ class Win32WindowSystem : public WindowSystem {
 
     std::unique_ptr<Canvas> CanvasForDeviceContext(void* deviceContext) override;
     void* PlayTarget(WindowHandle window) override { return window; }
-    // The player paints the window itself; the snapshot reads what the screen shows.
-    void FrameCompleted(void*) override {}
+    // The player paints the window itself; the snapshot reads what the screen shows. Counted
+    // per window, so that a snapshot can wait for frames painted after its own repaint.
+    void FrameCompleted(void* deviceContext) override;
     bool Snapshot(WindowHandle window, const std::string& path) override;
     Font SystemFont() override;
     std::unique_ptr<PictureBitmap> LoadPicture(const std::string& path) override;
@@ -183,11 +187,18 @@ class Win32WindowSystem : public WindowSystem {
     void DispatchQueued(MSG& msg);
     // Delivers everything queued now, painting included.
     void DrainQueue();
+    // Waits (a short while at most) until every shown play window in the window's tree has
+    // had two more frames completed: the first may have started before a repaint.
+    void AwaitPlayerFrames(HWND window);
 
     std::unordered_map<HWND, WindowRecord> m_records;
     ModalHook m_modalHook;
     bool m_buttonDown = false;             // between a person's SendMouse down and up
     std::vector<HCURSOR> m_loadedCursors;  // destroyed with the window system
+    // Frames completed per play window: written on the player's thread, read by snapshots.
+    std::mutex m_frameLock;
+    std::condition_variable m_frameCompleted;
+    std::unordered_map<HWND, uint64_t> m_framesCompleted;
 };
 
 // The module holding the window system (the plug-in's DLL, or a test program): dialogs and

@@ -16,15 +16,6 @@ namespace vela::test {
 namespace {
 
 constexpr char kSection[] = "DvsCfgServer";
-constexpr int kFontCellWidth = 6;
-constexpr int kFontCellHeight = 13;
-constexpr int kTextInset = 2;     // a label's text starts this far in from its left edge
-constexpr int kComboChrome = 20;  // the arrow button and the field's margins
-
-int TextWidth(const std::string& text) {
-    return static_cast<int>(text.size()) * kFontCellWidth;
-}
-
 class ServerPageSkinTest : public ::testing::Test {
   protected:
     void SetUp() override {

@@ -35,6 +35,16 @@ inline std::string Lookup(const std::string& file, const std::string& section,
     return ui::ReadIniText(file, section, key, "", ui::kCaptionCapacity);
 }
 
+// Text in the headless window system's font cell, as the layout checks measure it.
+constexpr int kFontCellWidth = 6;
+constexpr int kFontCellHeight = 13;
+constexpr int kTextInset = 2;     // a label's text starts this far in from its left edge
+constexpr int kComboChrome = 20;  // the arrow button and the field's margins
+
+inline int TextWidth(const std::string& text) {
+    return static_cast<int>(text.size()) * kFontCellWidth;
+}
+
 // A drop-down list shows only its closed field; the rest of its height is the dropped list.
 // Win32 sizes that field to the font (21 pixels for the dialog font), never beyond this.
 constexpr int kComboFieldPixels = 24;

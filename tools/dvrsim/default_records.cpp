@@ -38,12 +38,13 @@ constexpr int kResolutionCif = 3;
 constexpr int32_t kPixelsD1 = 405504;
 constexpr int32_t kPixelsCif = 101376;
 constexpr int32_t kFullRate = 25;
+constexpr int32_t kSubRate = 12;
 
 void WriteEncodingBlock(uint8_t* block, int resolution, int quality, int fps, int bitrate,
                         int interval, bool audio) {
     WriteI32(block, 0, 1);
     WriteI32(block, 4, resolution);
-    WriteI32(block, 8, 0);  // variable bit rate
+    WriteI32(block, 8, 0);  // the stored bit rate (1: the bit rate follows the quality)
     WriteI32(block, 12, quality);
     WriteI32(block, 16, fps);
     WriteI32(block, 20, bitrate);
@@ -148,12 +149,15 @@ Block Encoding(const DeviceShape& shape) {
     for (int ch = 0; ch < Channels(shape); ++ch) {
         uint8_t* entry = b.data() + kEncodingEntry * ch;
         WriteEncodingBlock(entry, kResolutionD1, 4, kFullRate, 1536, 4, true);
-        WriteEncodingBlock(entry + kEncodingSub, kResolutionCif, 3, 12, 384, 4, false);
+        // 200 kbit/s: the medium-quality CIF rate at 12 frames a second, as a client offers it.
+        WriteEncodingBlock(entry + kEncodingSub, kResolutionCif, 3, kSubRate, 200, 4, false);
     }
     return b;
 }
 
 // The capacity fits every channel at D1 main stream and a CIF sub stream, both at full rate.
+// A channel's main stream may use its whole share: the sub streams count against the capacity
+// (record 9), so a main stream at D1 and full rate needs room for its sub stream beside it.
 Block Capability(const DeviceShape& shape) {
     Block b(3028);
     int channels = Channels(shape);
@@ -163,7 +167,7 @@ Block Capability(const DeviceShape& shape) {
     constexpr uint32_t kMainMask = 0x1F;  // D1, HD1, 2CIF, CIF, QCIF
     constexpr uint32_t kSubMask = 0x18;   // CIF, QCIF
     for (int ch = 0; ch < channels; ++ch) {
-        WriteI32(b.data(), 8 + 4 * ch, kPixelsD1 * kFullRate);
+        WriteI32(b.data(), 8 + 4 * ch, perChannel);
         WriteU32(b.data(), 136 + 4 * ch, kMainMask);
         WriteU32(b.data(), 264 + 4 * ch, kSubMask);
         WriteU32(b.data(), 596 + 4 * (19 * ch + kResolutionD1), kSubMask);
@@ -173,6 +177,8 @@ Block Capability(const DeviceShape& shape) {
     return b;
 }
 
+// Positions in 1/8192 of the picture that a client showing a 352 x 288 picture reads and
+// writes back unchanged.
 Block Titles(const DeviceShape& shape) {
     constexpr size_t kEntry = 360;
     Block b(11520);
@@ -182,18 +188,18 @@ Block Titles(const DeviceShape& shape) {
         WriteI32(entry, 12, 2048);
         WriteI32(entry, 16, 4096);
         WriteI32(entry, 20, 4096);
-        WriteI32(entry, 232, 410);  // channel name bottom left
-        WriteI32(entry, 236, 7373);
+        WriteI32(entry, 232, 418);  // channel name bottom left
+        WriteI32(entry, 236, 7395);
         WriteU8(entry, 249, 1);
-        WriteI32(entry, 260, 410);  // time top left
-        WriteI32(entry, 264, 328);
+        WriteI32(entry, 260, 418);  // time top left
+        WriteI32(entry, 264, 341);
         WriteU8(entry, 277, 1);
         WriteText(entry, 280, 64, "CAM " + std::to_string(ch + 1));
     }
     return b;
 }
 
-// Continuous recording all day, every day, with 5 s of pre-record.
+// Continuous recording all day (to 23:59), every day, with 5 s of pre-record.
 Block RecordSchedule(const DeviceShape& shape) {
     constexpr size_t kEntry = 1360;
     Block b(kEntry * kSlots);
@@ -203,7 +209,8 @@ Block RecordSchedule(const DeviceShape& shape) {
         for (size_t day = 0; day < 7; ++day) {
             uint8_t* period = entry + 16 + kPeriodSize * (6 * day);
             WriteI32(period, 0, 1);
-            WriteI32(period, 16, 24);
+            WriteI32(period, 16, 23);
+            WriteI32(period, 20, 59);
             WriteI32(entry, 1192 + 4 * (6 * day), 1);  // Normal
         }
     }

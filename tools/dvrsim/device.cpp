@@ -304,6 +304,17 @@ std::string Device::Summary() const {
     return out.str();
 }
 
+void Device::NotePlayStarted(int channel, int streamType) {
+    std::lock_guard<std::mutex> lock(mutex_);
+    if (playsStarted_.size() == kPlayLogSize) playsStarted_.erase(playsStarted_.begin());
+    playsStarted_.push_back({channel, streamType});
+}
+
+std::vector<Device::PlayStart> Device::PlaysStarted() const {
+    std::lock_guard<std::mutex> lock(mutex_);
+    return playsStarted_;
+}
+
 uint32_t Device::readsAnswered() const {
     std::lock_guard<std::mutex> lock(mutex_);
     return readsAnswered_;

@@ -25,6 +25,8 @@ struct DeviceOptions {
     Faults faults;
 };
 
+constexpr size_t kPlayLogSize = 64;
+
 class Device {
   public:
     explicit Device(DeviceOptions options);
@@ -51,6 +53,13 @@ class Device {
     std::string Overlay(int channel) const;
     // The frame and bit rate a channel's stream is encoded at (the encoding record).
     StreamRate EncodingRate(int channel, int streamType);
+    // Live streams started by any connection, oldest first; the last kPlayLogSize are kept.
+    struct PlayStart {
+        int channel;
+        int streamType;
+    };
+    void NotePlayStarted(int channel, int streamType);
+    std::vector<PlayStart> PlaysStarted() const;
 
     int32_t BeginUpgrade(uint32_t size);
     // Bytes received so far, or an error (no upgrade begun, more than announced).
@@ -88,6 +97,7 @@ class Device {
     bool upgrading_ = false;
     uint32_t storesAccepted_ = 0;
     uint32_t readsAnswered_ = 0;
+    std::vector<PlayStart> playsStarted_;
 };
 
 }  // namespace vela::dvrsim

@@ -130,6 +130,7 @@ int32_t Session::Dispatch(const wire::Frame& request, std::vector<uint8_t>* payl
             play.rate = device_.EncodingRate(play.channel, play.streamType);
             play.started = play.nextDue = platform::TickCount();
             plays_.push_back(play);
+            device_.NotePlayStarted(play.channel, play.streamType);
             return wire::kOk;
         }
         case wire::kStopPlay: {
