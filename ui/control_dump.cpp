@@ -51,6 +51,13 @@ std::vector<NamedControl> ListNamedControls(const std::vector<WindowHandle>& dia
     for (WindowHandle dialog : dialogs) {
         const resources::DialogTemplate* form = System().GetTemplate(dialog);
         if (!form) continue;
+        // A child window of a page made from a shared template without a section of its own
+        // (the play window) is known by the key its page placed it by, which it carries as its
+        // window text.
+        const resources::DialogTemplate* parent = System().GetTemplate(System().GetParent(dialog));
+        const std::string ownKey = System().GetText(dialog);
+        if (!*form->section && parent && *parent->section && !ownKey.empty())
+            controls.push_back({parent->section, ownKey, dialog});
         for (size_t i = 0; i < form->controlCount; ++i) {
             const resources::ControlTemplate& control = form->controls[i];
             if (!control.key || !*control.key) continue;

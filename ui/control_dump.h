@@ -15,7 +15,9 @@ struct NamedControl {
     platform::WindowHandle window = nullptr;
 };
 
-// The controls with a key of each dialog, in template order, dialog by dialog.
+// The controls with a key of each dialog, in template order, dialog by dialog. A dialog made
+// from a template without a section (the play window) is itself named by its parent's section
+// and its window text.
 std::vector<NamedControl> ListNamedControls(const std::vector<platform::WindowHandle>& dialogs);
 
 // The dialog and its shown descendant dialogs, the dialog first, then depth first.
