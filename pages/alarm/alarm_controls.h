@@ -12,7 +12,6 @@ constexpr char kChannelKey[] = "CmbChNO";
 constexpr char kAlarmTypeKey[] = "CmbAlarmType";
 constexpr char kSensitivityKey[] = "CmbSensitivity";
 constexpr char kSensitivityLabelKey[] = "StaticSensitivity";
-constexpr char kEnableKey[] = "CheckEnable";
 constexpr char kCopyToChannelKey[] = "CmbCopyToCh";
 constexpr char kCopyChannelKey[] = "BtnCopyCh";
 constexpr char kAllKey[] = "BtnAll";

@@ -17,6 +17,14 @@ namespace {
 // The table of each alarm type, by type.
 constexpr const AlarmTable* kTypeTables[] = {&kMotionTable, &kLevelTable, &kPlainTable};
 
+using AreaWords = std::array<uint32_t, kAreaWords>;
+
+AreaWords ReadArea(const uint8_t* motion) {
+    AreaWords words{};
+    for (int r = 0; r < kAreaWords; ++r) words[r] = ReadU32(motion, AreaWordOffset(r));
+    return words;
+}
+
 // The sensitivity entry of a level; none for a level the list does not have.
 int LevelEntry(int32_t level) {
     return level >= kMinLevel && level <= kMaxLevel ? level - kMinLevel : -1;
@@ -87,9 +95,7 @@ void CDvsCfgAlarm::ShowArea(const uint8_t* motion) {
         return;
     }
     m_playWnd.SetGridSize(rows, columns);  // cut to the 32 x 32 the words hold
-    std::array<uint32_t, kAreaWords> words{};
-    for (int r = 0; r < kAreaWords; ++r) words[r] = ReadU32(motion, kAreaOffset + 4 * r);
-    m_playWnd.LoadGridBits(words.data(), ui::kAreaModeGrid);
+    m_playWnd.LoadGridBits(ReadArea(motion).data(), ui::kAreaModeGrid);
 }
 
 void CDvsCfgAlarm::Store(const Record& record) {
@@ -107,10 +113,9 @@ void CDvsCfgAlarm::Store(const Record& record) {
 void CDvsCfgAlarm::StoreArea(uint8_t* motion) {
     int rows = 0, columns = 0;
     if (!GridSize(rows, columns)) return;
-    std::array<uint32_t, kAreaWords> words{};
-    for (int r = 0; r < kAreaWords; ++r) words[r] = ReadU32(motion, kAreaOffset + 4 * r);
+    AreaWords words = ReadArea(motion);
     m_playWnd.StoreGridBits(words.data());
-    for (int r = 0; r < kAreaWords; ++r) WriteU32(motion, kAreaOffset + 4 * r, words[r]);
+    for (int r = 0; r < kAreaWords; ++r) WriteU32(motion, AreaWordOffset(r), words[r]);
 }
 
 // A live view of another channel is replaced; one of this channel keeps running.
@@ -130,25 +135,6 @@ void CDvsCfgAlarm::StopPreview() {
     m_hPreview = 0;
     m_nPreviewChannel = -1;
     m_playWnd.SetAlarmFlash(false);
-}
-
-// Each target channel's record of the shown type takes what the controls show; the shown
-// channel's own record is not stored.
-void CDvsCfgAlarm::CopyToChannels() {
-    const int target = m_cmbCopyToChannel.GetCurSel();
-    if (target < 0 || target > m_nChannelCount || target == m_nCurrentChannel) return;
-    const int shown = m_nCurrentChannel;
-    for (int channel = 0; channel < m_nChannelCount; ++channel) {
-        if (channel == shown || (target != m_nChannelCount && channel != target)) continue;
-        m_nCurrentChannel = channel;
-        UpdateRecords(1, kKeepPreview);
-    }
-    m_nCurrentChannel = shown;
-}
-
-void CDvsCfgAlarm::CopyWeek() {
-    const Record record = CurrentRecord();
-    if (record.bytes) m_linkage.CopyWeek(record.linkage);
 }
 
 }  // namespace vela::pages

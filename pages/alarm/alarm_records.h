@@ -40,6 +40,9 @@ constexpr int kMinLevel = 1;
 constexpr int kMaxLevel = 6;
 constexpr size_t kAreaOffset = 8;  // motion record: 32 u32 row words, bit c = column c
 constexpr int kAreaWords = 32;
+constexpr size_t AreaWordOffset(int row) {
+    return kAreaOffset + 4 * static_cast<size_t>(row);
+}
 constexpr size_t kDeviceTypeOffset = 4;  // alarm-input record: i32 contact type
 
 // Record 13, read only: i32 rows, i32 columns of the motion grid.

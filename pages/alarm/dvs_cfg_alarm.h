@@ -15,18 +15,14 @@
 #include <atomic>
 #include <cstdint>
 
-#include "pages/alarm/alarm_linkage.h"
-#include "pages/common/console_page.h"
-#include "ui/button.h"
+#include "pages/alarm/alarm_page.h"
 #include "ui/combo_box.h"
-#include "ui/dib_image.h"
-#include "ui/placement.h"
 #include "ui/play_wnd.h"
 #include "ui/skin_button.h"
 
 namespace vela::pages {
 
-class CDvsCfgAlarm : public CConsolePage {
+class CDvsCfgAlarm : public alarm::CAlarmPage {
   public:
     // Alarm types, the positions of the type list.
     enum AlarmType { kMotion = 0, kLevel = 1, kPlain = 2, kAlarmTypeCount = 3 };
@@ -49,8 +45,8 @@ class CDvsCfgAlarm : public CConsolePage {
   protected:
     bool OnInitDialog() override;
     void OnDestroy() override;
-    bool OnCtlColor(int id, platform::ControlColors& colors) override;
-    bool OnEraseBkgnd(platform::Canvas& canvas) override;
+    uint8_t* CurrentLinkage() override { return CurrentRecord().linkage; }
+    void ApplyEnabling() override;
 
   private:
     struct Record {
@@ -67,28 +63,19 @@ class CDvsCfgAlarm : public CConsolePage {
     void StoreArea(uint8_t* motion);
     // The device's grid size, or false when it cannot be shown (a count of 0 or less).
     bool GridSize(int& rows, int& columns);
-    void ApplyEnabling();
     void OnTypeChanged();
-    void CopyToChannels();
-    void CopyWeek();
 
     int m_nChannelCount = 0;  // N, 0..32
     int m_nCurrentChannel = -1;
     int m_nAlarmType = kMotion;
-    int m_nEnable = 0;
     int32_t m_hPreview = 0;  // > 0 while this page's live view runs
     int m_nPreviewChannel = -1;
     // The channel whose record and picture show, -1 while none does; what a motion alarm from
     // the host is compared with.
     std::atomic<int> m_nShownChannel{-1};
-    bool m_bAlignLabels = false;
 
-    alarm::CAlarmLinkage m_linkage;
     ui::CPlayWnd m_playWnd;
-    ui::CDibImage m_dibBackground;
-    ui::PageSkin m_skinPage;
     ui::ComboBox m_cmbChannel, m_cmbAlarmType, m_cmbSensitivity, m_cmbCopyToChannel;
-    ui::Button m_chkEnable;
     ui::CSkinButton m_btnCopyChannel, m_btnAll, m_btnClear;
 };
 

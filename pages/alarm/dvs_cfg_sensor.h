@@ -8,18 +8,15 @@
 
 #include <cstdint>
 
-#include "pages/alarm/alarm_linkage.h"
-#include "pages/common/console_page.h"
+#include "pages/alarm/alarm_page.h"
 #include "ui/button.h"
 #include "ui/combo_box.h"
-#include "ui/dib_image.h"
-#include "ui/placement.h"
 #include "ui/skin_button.h"
 #include "ui/skin_group_box.h"
 
 namespace vela::pages {
 
-class CDvsCfgSensor : public CConsolePage {
+class CDvsCfgSensor : public alarm::CAlarmPage {
   public:
     CDvsCfgSensor();
 
@@ -34,8 +31,8 @@ class CDvsCfgSensor : public CConsolePage {
   protected:
     bool OnInitDialog() override;
     void DoDataExchange(ui::DataExchange& dx) override;
-    bool OnCtlColor(int id, platform::ControlColors& colors) override;
-    bool OnEraseBkgnd(platform::Canvas& canvas) override;
+    uint8_t* CurrentLinkage() override;
+    void ApplyEnabling() override;
 
   private:
     // The current input's record; null when there is none.
@@ -46,9 +43,7 @@ class CDvsCfgSensor : public CConsolePage {
     void Store(uint8_t* record);
     void StorePtzLink(uint8_t* linkage);
     void ClearFields();
-    void ApplyEnabling();
     void EnablePtzLink(bool enable);
-    void CopyToInputs();
     // Store the shown record, take the list's new choice, show the record again.
     void Reselect(int& current, const ui::ComboBox& list);
 
@@ -56,17 +51,12 @@ class CDvsCfgSensor : public CConsolePage {
     int m_nChannelCount = 0;  // N, 0..32
     int m_nCurrentInput = -1;
     int m_nCurrentCamera = -1;
-    // Values bound to CheckEnable, CheckPtzLinkEnable and EditPtzLinkNO.
-    int m_nEnable = 0;
+    // Values bound to CheckPtzLinkEnable and EditPtzLinkNO.
     int m_nPtzLinkEnable = 0;
     int m_nPtzLinkNumber = 0;
-    bool m_bAlignLabels = false;
 
-    alarm::CAlarmLinkage m_linkage;
-    ui::CDibImage m_dibBackground;
-    ui::PageSkin m_skinPage;
     ui::ComboBox m_cmbInput, m_cmbCopyToInput, m_cmbDeviceType, m_cmbCamera, m_cmbPtzLinkType;
-    ui::Button m_chkEnable, m_chkPtzLinkEnable;
+    ui::Button m_chkPtzLinkEnable;
     ui::Window m_editPtzLinkNumber;
     ui::CSkinButton m_btnCopyInput;
     ui::CSkinGroupBox m_grpPtzLink;

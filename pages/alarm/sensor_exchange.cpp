@@ -96,18 +96,4 @@ void CDvsCfgSensor::StorePtzLink(uint8_t* linkage) {
     WriteI32(link, kPtzLinkNumberOffset, m_nPtzLinkNumber);
 }
 
-// Each target input takes what the controls show, with the link of the shown camera only;
-// the shown input's own record is not stored.
-void CDvsCfgSensor::CopyToInputs() {
-    const int target = m_cmbCopyToInput.GetCurSel();
-    if (target < 0 || target > m_nInputCount || target == m_nCurrentInput) return;
-    const int shown = m_nCurrentInput;
-    for (int input = 0; input < m_nInputCount; ++input) {
-        if (input == shown || (target != m_nInputCount && input != target)) continue;
-        m_nCurrentInput = input;
-        UpdateRecords(1, kKeepPreview);
-    }
-    m_nCurrentInput = shown;
-}
-
 }  // namespace vela::pages

@@ -76,7 +76,7 @@ class AlarmConsoleEndToEnd : public ::testing::Test {
         testing::SetEnvironment(ui::kScriptVariable, folder.Write("script.txt", script));
         testing::SetEnvironment(ui::kTranscriptVariable, transcript);
         ThePlugin().setupServer("Office", "127.0.0.1", server->port(), "admin", "", 0, "", 0);
-        const std::string lines = testing::ReadWholeFile(transcript);
+        std::string lines = testing::ReadWholeFile(transcript);
         EXPECT_EQ(lines.find("error"), std::string::npos) << lines;
         return lines;
     }
@@ -137,7 +137,7 @@ TEST_F(AlarmConsoleEndToEnd, TheDraggedGridAndTheLinkageReachTheDeviceOnSave) {
                                   : row >= 4 && row <= 6 ? 0xE0u
                                   : row == 17            ? 1u << 21
                                                          : 0u;
-        EXPECT_EQ(ReadU32(motion.data(), kArea + 4 * row), expected) << row;
+        EXPECT_EQ(ReadU32(motion.data(), kArea + 4 * static_cast<size_t>(row)), expected) << row;
     }
     EXPECT_EQ(ReadI32(motion.data(), 4), 6);
     const uint8_t* link = motion.data() + kMotionLinkage;

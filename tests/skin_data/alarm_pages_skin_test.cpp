@@ -28,6 +28,7 @@ struct List {
 
 std::vector<std::string> Keys(const char* format, int count) {
     std::vector<std::string> keys;
+    keys.reserve(static_cast<size_t>(count));
     for (int i = 0; i < count; ++i) keys.push_back(format + std::to_string(i));
     return keys;
 }
