@@ -123,6 +123,7 @@ class AlarmConsoleEndToEnd : public ::testing::Test {
 
 TEST_F(AlarmConsoleEndToEnd, TheDraggedGridAndTheLinkageReachTheDeviceOnSave) {
     StartDevice();
+    const std::vector<uint8_t> factory = Motion(1);
     RunConsole(
         "page Alarm\nclick BtnClear\n"
         "drag PlayWnd 10 10 40 40\n"      // rows 0-2, columns 0-2
@@ -146,7 +147,7 @@ TEST_F(AlarmConsoleEndToEnd, TheDraggedGridAndTheLinkageReachTheDeviceOnSave) {
     EXPECT_EQ(ReadU8(link, kOutputEnable), 1);
     EXPECT_EQ(ReadU8(link, kCentre), 1);
     EXPECT_EQ(ReadI32(link + Period(0, 0), 24), 59) << "the device's seconds stay";
-    EXPECT_EQ(Motion(1), Slot(24, 1, kMotionSize)) << "other channels as they were";
+    EXPECT_EQ(Motion(1), factory) << "other channels as they were";
 }
 
 TEST_F(AlarmConsoleEndToEnd, TheEnablingRulesShowInTheDumps) {
