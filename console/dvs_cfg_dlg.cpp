@@ -220,9 +220,8 @@ void CDvsCfgDlg::OnExit() {
     PostMessage(platform::kWmClose);
 }
 
-void CDvsCfgDlg::ShowMotionAlarm(int /*channel*/, int /*state*/) {
-    // The Alarm page's place holds a pending page, which has no motion display: the state
-    // shows once the Alarm page is built.
+void CDvsCfgDlg::ShowMotionAlarm(int channel, int state) {
+    Page(kAlarmPage)->ShowMotionAlarm(channel, state);
 }
 
 bool CDvsCfgDlg::OnEraseBkgnd(platform::Canvas& canvas) {

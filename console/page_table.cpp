@@ -2,6 +2,8 @@
 
 #include "console/pending_page.h"
 #include "pages/alarm/alarm_templates.h"
+#include "pages/alarm/dvs_cfg_alarm.h"
+#include "pages/alarm/dvs_cfg_sensor.h"
 #include "pages/channel/channel_template.h"
 #include "pages/channel/dvs_cfg_channel.h"
 #include "pages/ptz/ptz_templates.h"
@@ -25,8 +27,10 @@ const PageRow kPageTable[kPageCount] = {
     {kChannelPage, &pages::channel::kChannelTemplate, kBtnChannel, 6002, "Channel", false, true,
      Make<pages::CDvsCfgChannel>},
     {kPtzPage, &pages::ptz::kPtzTemplate, kBtnPtz, 6003, "PTZ", false, false, nullptr},
-    {kSensorPage, &pages::alarm::kSensorTemplate, kBtnSensor, 6005, "Sensor", true, false, nullptr},
-    {kAlarmPage, &pages::alarm::kAlarmTemplate, kBtnAlarm, 6006, "Alarm", false, true, nullptr},
+    {kSensorPage, &pages::alarm::kSensorTemplate, kBtnSensor, 6005, "Sensor", true, false,
+     Make<pages::CDvsCfgSensor>},
+    {kAlarmPage, &pages::alarm::kAlarmTemplate, kBtnAlarm, 6006, "Alarm", false, true,
+     Make<pages::CDvsCfgAlarm>},
 };
 
 const PageRow* FindPageRow(int number) {

@@ -3,10 +3,12 @@
 # its built-in default device on a free loopback port and a fresh state folder, and opens the
 # plug-in's console on it through vela-host with a console script, as a person would use it:
 # the Server page, a new web port, Save, then the device's web page; the Channel page with its
-# live picture, a privacy cover and a higher bit rate, saved. The snapshots of the console (BMP,
-# and PNG where ImageMagick's convert makes them), the pages' controls before and after, and
-# the transcript of the messages and URLs stay in demo-output/. Then the device's status page,
-# and dvrsim is stopped.
+# live picture, a privacy cover and a higher bit rate, saved. A second session marks a motion
+# area on the Alarm page's live picture while vela-host, as a host would from its own alarm
+# feed, reports motion on that channel (SetMotionAlarmState): the area flashes. The snapshots
+# of the console (BMP, and PNG where ImageMagick's convert makes them), the pages' controls
+# and the transcripts of the messages and URLs stay in demo-output/. Then the device's status
+# page, and dvrsim is stopped.
 #   scripts/demo.sh            (VELA_DEMO_OUTPUT and VELA_NATIVE_BUILD choose other folders)
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -41,7 +43,7 @@ http_port=$dvrsim_http_port
 
 mkdir -p "$out"
 rm -f "$out"/console-*.bmp "$out"/console-*.png "$out"/server-page-*.txt "$out"/transcript.txt \
-      "$out"/console.script "$out"/channel-page-*.txt
+      "$out"/console.script "$out"/channel-page-*.txt "$out"/alarm-*.txt "$out"/alarm.script
 # What a person would do in the console: look at the Server page, change the web port and
 # the device name, save, and open the device's web page.
 cat >"$out/console.script" <<SCRIPT
@@ -80,6 +82,39 @@ VELA_CONSOLE_SCRIPT="$out/console.script" VELA_CONSOLE_TRANSCRIPT="$out/transcri
   --password "" || status=$?
 echo "(vela-host exit code $status; SetupServer answers 1 once a Save ran)"
 
+# The Alarm page: a motion area dragged on the live picture of channel 1, then the host's
+# motion alarm for that channel (2.5 s into the session) makes its outline flash red and
+# yellow; the snapshots are taken while it flashes. Then the Sensor page, as the console shows it.
+cat >"$out/alarm.script" <<SCRIPT
+page Alarm
+click BtnClear
+drag PlayWnd 40 40 150 120
+drag PlayWnd 250 250 180 170
+wait 400
+snapshot $out/console-alarm-marked.bmp
+dump $out/alarm-page.txt
+wait 3000
+snapshot $out/console-alarm-flash-1.bmp
+wait 100
+snapshot $out/console-alarm-flash-2.bmp
+wait 100
+snapshot $out/console-alarm-flash-3.bmp
+wait 100
+snapshot $out/console-alarm-flash-4.bmp
+page Sensor
+snapshot $out/console-sensor.bmp
+dump $out/alarm-sensor-page.txt
+button Exit
+SCRIPT
+echo
+echo "== vela-host setup ... --motion-alarm 0:1@2500 (the console runs $out/alarm.script)"
+# This session saves nothing, so vela-host's exit code is 1; the feed's line tells whether the
+# alarm reached the open console (": 1").
+feed=$(VELA_CONSOLE_SCRIPT="$out/alarm.script" VELA_CONSOLE_TRANSCRIPT="$out/alarm-transcript.txt" \
+  "$bin/vela-host" setup --address Office --ip 127.0.0.1 --port "$device_port" --user admin \
+  --password "" --motion-alarm 0:1@2500 | grep SetMotionAlarmState || true)
+echo "$feed"
+
 # The PNGs are a convenience: a convert that fails (or is not ImageMagick's) leaves the BMPs.
 if command -v convert >/dev/null; then
   for bmp in "$out"/console-*.bmp; do
@@ -116,6 +151,10 @@ if [ -s "$out/transcript.txt" ]; then
   echo "-- transcript (message boxes with their answers, opened URLs, script errors):"
   sed 's/^/  /' "$out/transcript.txt"
 fi
+if [ -s "$out/alarm-transcript.txt" ]; then
+  echo "-- the Alarm page session's transcript:"
+  sed 's/^/  /' "$out/alarm-transcript.txt"
+fi
 
 echo
 echo "== the device's status page, http://127.0.0.1:$http_port/"
@@ -131,5 +170,10 @@ echo "== stopping dvrsim"
 # The demonstration failed when the console did not run its script to the end.
 if [ "$status" -ne 0 ] || grep -q '^error' "$out/transcript.txt" 2>/dev/null; then
   echo "demo: the console session failed (vela-host exit code $status; see the transcript)" >&2
+  exit 1
+fi
+if [[ "$feed" != *": 1" ]] || grep -q '^error' "$out/alarm-transcript.txt" 2>/dev/null; then
+  echo "demo: the Alarm page session failed (no motion alarm reached the console, or see" \
+       "alarm-transcript.txt)" >&2
   exit 1
 fi

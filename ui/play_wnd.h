@@ -40,6 +40,8 @@ class CPlayWnd : public Dialog {
     // Player's thread: draws the overlay of `mode` (kDrawRectangle, kDrawGrid) onto the frame's
     // device context. Nothing happens without an owner.
     void DrawOverlay(void* deviceContext, int mode, const void* owner);
+    // The same drawing onto a canvas of the caller's (a recording one, say). Any thread.
+    void DrawOverlay(Canvas& canvas, int mode) { m_overlay.Draw(canvas, mode); }
 
   protected:
     bool OnLButtonDown(platform::Point point) override;

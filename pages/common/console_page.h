@@ -48,6 +48,11 @@ class CConsolePage : public ui::Dialog {
     // not being destroyed); the others draw nothing.
     virtual void DrawHook(void* /*deviceContext*/, uintptr_t /*user*/) {}
 
+    // The host's motion-alarm state of a channel, which the Alarm page shows on its picture.
+    // A host thread, while the console holds its draw lock (so the page's window is not being
+    // destroyed); the other pages show nothing.
+    virtual void ShowMotionAlarm(int /*channel*/, int /*state*/) {}
+
   private:
     PageContext m_Context;
 };

@@ -17,15 +17,17 @@ namespace {
 // inside the loaded plug-in, is reported as a leak at exit and the exit drops the output.
 const char* const kChildEnvironment = "ASAN_OPTIONS=detect_leaks=0 ";
 
-// Runs vela-host setup against the device and returns what it printed.
+// Runs vela-host setup against the device and returns what it printed; `environment` and
+// `options` go before and after the command's own.
 std::string RunHostSetup(const testing::TempFolder& folder, uint16_t port,
-                         const std::string& password) {
+                         const std::string& password, const std::string& environment = "",
+                         const std::string& options = "") {
     std::string output = folder.File("host.txt");
     std::string host = platform::JoinPath(platform::HostFolder(), "vela-host");
-    std::string command = std::string(kChildEnvironment) + "\"" + host +
+    std::string command = std::string(kChildEnvironment) + environment + "\"" + host +
                           "\" setup --address Office --ip 127.0.0.1 --port " +
-                          std::to_string(port) + " --user admin --password \"" + password +
-                          "\" > \"" + output + "\" 2>&1";
+                          std::to_string(port) + " --user admin --password \"" + password + "\" " +
+                          options + " > \"" + output + "\" 2>&1";
     std::system(command.c_str());
     return testing::ReadWholeFile(output);
 }
@@ -57,6 +59,21 @@ TEST(HostSession, SetupServerLogsInReadsTheRecordsAndReportsTheLogin) {
     // 17 single or whole-array records and one record-23 read per channel.
     EXPECT_EQ(server->device().readsAnswered(), 17u + 4u);
     EXPECT_EQ(server->device().storesAccepted(), 0u);
+}
+
+// The host's alarm feed calls SetMotionAlarmState from its own thread while the console is
+// open; what is still due when the console closes is dropped.
+TEST(HostSession, AMotionAlarmFeedReachesTheOpenConsole) {
+    testing::TempFolder folder;
+    auto server = StartDevice(folder, "");
+    const std::string script = folder.Write("alarm.script", "page Alarm\nwait 1500\n");
+    std::string text =
+        RunHostSetup(folder, server->port(), "", "VELA_CONSOLE_SCRIPT=" + script + " ",
+                     "--motion-alarm 0:1@500,0:0@600000");
+    EXPECT_NE(text.find("SetMotionAlarmState(0, 0, 1) at 500 ms: 1"), std::string::npos) << text;
+    EXPECT_EQ(text.find("600000 ms"), std::string::npos) << text;
+    EXPECT_NE(RunHostSetup(folder, server->port(), "", "", "--motion-alarm 0:1").find("CHANNEL"),
+              std::string::npos);
 }
 
 }  // namespace

@@ -20,6 +20,7 @@
 #include "platform/net.h"
 #include "preview/draw_hook.h"
 #include "resources/dialog_template.h"
+#include "tests/common/bmp_pixel.h"
 #include "tests/window_system/recording_sink.h"
 #include "tools/dvrsim/server.h"
 #include "ui/play_wnd.h"
@@ -31,19 +32,7 @@ constexpr platform::Rect kPlayPlace{0, 0, 352, 288};
 constexpr int kGridRows = 18;
 constexpr int kGridColumns = 22;
 
-// The colour (0x00RRGGBB) at a point of a 32-bit bottom-up BMP file; 0 when unreadable.
-uint32_t BmpPixel(const std::string& path, int x, int y) {
-    std::ifstream in(path, std::ios::binary);
-    const std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(in)),
-                                     std::istreambuf_iterator<char>());
-    if (bytes.size() < 54) return 0;
-    const int32_t width = ReadI32(bytes.data(), 18);
-    const int32_t height = ReadI32(bytes.data(), 22);
-    const size_t at = ReadU32(bytes.data(), 10) +
-                      (static_cast<size_t>(height - 1 - y) * width + static_cast<size_t>(x)) * 4;
-    if (x >= width || y >= height || at + 4 > bytes.size()) return 0;
-    return ReadU32(bytes.data(), at) & 0xFFFFFFu;
-}
+using testing::BmpPixel;
 
 // The console's part in a preview: hands each frame to the play window's grid overlay.
 class GridDrawTarget : public preview::DrawTarget {

@@ -18,6 +18,7 @@
 #include "pages/ptz/preset_file.h"
 #include "platform/bytes.h"
 #include "platform/kernel.h"
+#include "platform/vela_surface.h"
 #include "plugin/VelaSetupDll.h"
 #include "tests/common/environment.h"
 #include "tests/common/temp_folder.h"
@@ -175,8 +176,9 @@ TEST(ExportThreadsTest, DrawsAndMotionAlarmsRunWhileConsolesOpenSwitchPagesAndCl
                                                "page Channel\npage Alarm\npage PTZ\npage Alarm\n"
                                                "page Server\npage Channel\n"));
     ASSERT_EQ(Init(0, 0, 0), 1);
-    // Stands for a frame's device context: the callback only hands it to the shown page.
-    uint32_t frame = 0;
+    // Stands for a frame's device context, handed to the shown page: a surface without pixels
+    // (headless) or no device context Windows knows, so the Alarm page finds nothing to draw on.
+    VelaSurface frame{};
     RepeatingThread player([&frame] { vela::preview::DrawCallback(kPlayerPort, &frame, 0); });
     RepeatingThread host([] {
         SetMotionAlarmState(0, 0, 1);

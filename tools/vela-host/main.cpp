@@ -3,18 +3,26 @@
 //
 //   vela-host [--plugin PATH] setup --address TEXT --ip TEXT --port N --user TEXT
 //             --password TEXT [--ddns-mode N --ddns-server TEXT --ddns-port N]
+//             [--motion-alarm CHANNEL:STATE@MS[,CHANNEL:STATE@MS...]]
 //   vela-host [--plugin PATH] presets --address TEXT --channel N
 //
 // setup: Init, SetupServer, GetServerInfo, UnInit. Exit code 0 when SetupServer answered 1.
+// --motion-alarm plays the host's alarm feed: while the console is open, a thread of the host
+// calls SetMotionAlarmState(CHANNEL, 0, STATE) MS milliseconds after SetupServer was called.
 // SetupServer answers 0 on a failed login and otherwise the settings-saved flag, so a login
 // whose console closes without Save answers 0 too; GetServerInfo is printed either way.
 // presets: Init, ReadPresetInfo, ReadPresetPlan, UnInit; exit code 0 when both read the file.
+#include <chrono>
+#include <condition_variable>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <map>
 #include <memory>
+#include <mutex>
+#include <sstream>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "platform/bytes.h"
@@ -38,6 +46,7 @@ struct Plugin {
     vela_setup::GetServerInfoFn getServerInfo = nullptr;
     vela_setup::ReadPresetInfoFn readPresetInfo = nullptr;
     vela_setup::ReadPresetPlanFn readPresetPlan = nullptr;
+    vela_setup::SetMotionAlarmStateFn setMotionAlarmState = nullptr;
 };
 
 template <typename Fn>
@@ -58,7 +67,8 @@ bool LoadPlugin(const std::string& path, Plugin& plugin) {
            Resolve(lib, "SetupServer", plugin.setupServer) &&
            Resolve(lib, "GetServerInfo", plugin.getServerInfo) &&
            Resolve(lib, "ReadPresetInfo", plugin.readPresetInfo) &&
-           Resolve(lib, "ReadPresetPlan", plugin.readPresetPlan);
+           Resolve(lib, "ReadPresetPlan", plugin.readPresetPlan) &&
+           Resolve(lib, "SetMotionAlarmState", plugin.setMotionAlarmState);
 }
 
 // "--name value" pairs after the command; false on a stray word or a missing value.
@@ -91,6 +101,66 @@ bool IntOption(const std::map<std::string, std::string>& options, const char* na
     return true;
 }
 
+struct MotionAlarm {
+    int channel = 0;
+    int state = 0;
+    int afterMs = 0;
+};
+
+// "CHANNEL:STATE@MS" items separated by commas; false on anything else.
+bool ParseMotionAlarms(const std::string& text, std::vector<MotionAlarm>& out) {
+    std::istringstream items(text);
+    for (std::string item; std::getline(items, item, ',');) {
+        MotionAlarm alarm;
+        char colon = 0, at = 0;
+        std::istringstream in(item);
+        if (!(in >> alarm.channel >> colon >> alarm.state >> at >> alarm.afterMs) || colon != ':' ||
+            at != '@' || alarm.afterMs < 0 || !(in >> std::ws).eof()) {
+            std::fprintf(stderr, "vela-host: --motion-alarm needs CHANNEL:STATE@MS, not \"%s\"\n",
+                         item.c_str());
+            return false;
+        }
+        out.push_back(alarm);
+    }
+    return true;
+}
+
+// The host's alarm feed: its own thread reports each alarm at its time while SetupServer runs;
+// alarms still due when the console has closed are dropped.
+class AlarmFeed {
+  public:
+    AlarmFeed(const Plugin& plugin, std::vector<MotionAlarm> alarms)
+        : m_alarms(std::move(alarms)), m_thread([this, &plugin] { Run(plugin); }) {}
+    ~AlarmFeed() {
+        {
+            std::lock_guard<std::mutex> guard(m_mutex);
+            m_bClosed = true;
+        }
+        m_wake.notify_all();
+        m_thread.join();
+    }
+
+  private:
+    void Run(const Plugin& plugin) {
+        const auto start = std::chrono::steady_clock::now();
+        std::unique_lock<std::mutex> lock(m_mutex);
+        for (const MotionAlarm& alarm : m_alarms) {
+            const auto due = start + std::chrono::milliseconds(alarm.afterMs);
+            if (m_wake.wait_until(lock, due, [this] { return m_bClosed; })) return;
+            const int32_t result = plugin.setMotionAlarmState(alarm.channel, 0, alarm.state);
+            std::printf("SetMotionAlarmState(%d, 0, %d) at %d ms: %d\n", alarm.channel, alarm.state,
+                        alarm.afterMs, result);
+            std::fflush(stdout);
+        }
+    }
+
+    std::vector<MotionAlarm> m_alarms;
+    std::mutex m_mutex;
+    std::condition_variable m_wake;
+    bool m_bClosed = false;
+    std::thread m_thread;  // last: it starts once the members it reads exist
+};
+
 int RunSetup(const Plugin& plugin, const std::map<std::string, std::string>& options) {
     std::string address = Option(options, "address");
     std::string ip = Option(options, "ip");
@@ -103,9 +173,15 @@ int RunSetup(const Plugin& plugin, const std::map<std::string, std::string>& opt
         !IntOption(options, "ddns-port", "0", &ddnsPort)) {
         return 2;
     }
+    std::vector<MotionAlarm> alarms;
+    if (!ParseMotionAlarms(Option(options, "motion-alarm"), alarms)) return 2;
 
-    int32_t result = plugin.setupServer(address.c_str(), ip.c_str(), port, user.c_str(),
-                                        password.c_str(), ddnsMode, ddnsServer.c_str(), ddnsPort);
+    int32_t result = 0;
+    {
+        AlarmFeed feed(plugin, alarms);
+        result = plugin.setupServer(address.c_str(), ip.c_str(), port, user.c_str(),
+                                    password.c_str(), ddnsMode, ddnsServer.c_str(), ddnsPort);
+    }
     std::printf("SetupServer: %d\n", result);
 
     std::vector<char> addressOut(kAddressOutCapacity, '\0');
@@ -180,6 +256,7 @@ int Usage() {
     std::fprintf(stderr,
                  "usage: vela-host [--plugin PATH] setup --address TEXT --ip TEXT --port N "
                  "--user TEXT --password TEXT [--ddns-mode N --ddns-server IP --ddns-port N]\n"
+                 "             [--motion-alarm CHANNEL:STATE@MS[,CHANNEL:STATE@MS...]]\n"
                  "       vela-host [--plugin PATH] presets --address TEXT --channel N\n");
     return 2;
 }
