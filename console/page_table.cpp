@@ -3,6 +3,7 @@
 #include "console/pending_page.h"
 #include "pages/alarm/alarm_templates.h"
 #include "pages/channel/channel_template.h"
+#include "pages/ptz/dvs_cfg_yt.h"
 #include "pages/ptz/ptz_templates.h"
 #include "pages/server/dvs_cfg_server.h"
 #include "pages/server/server_controls.h"
@@ -23,7 +24,8 @@ const PageRow kPageTable[kPageCount] = {
      Make<pages::CDvsCfgServer>},
     {kChannelPage, &pages::channel::kChannelTemplate, kBtnChannel, 6002, "Channel", false, true,
      nullptr},
-    {kPtzPage, &pages::ptz::kPtzTemplate, kBtnPtz, 6003, "PTZ", false, false, nullptr},
+    {kPtzPage, &pages::ptz::kPtzTemplate, kBtnPtz, 6003, "PTZ", false, false,
+     Make<pages::CDvsCfgYt>},
     {kSensorPage, &pages::alarm::kSensorTemplate, kBtnSensor, 6005, "Sensor", true, false, nullptr},
     {kAlarmPage, &pages::alarm::kAlarmTemplate, kBtnAlarm, 6006, "Alarm", false, true, nullptr},
 };

@@ -1,4 +1,4 @@
-// A page place whose page is not built yet: the Channel, PTZ, Sensor and Alarm places hold one
+// A page place whose page is not built yet: the Channel, Sensor and Alarm places hold one
 // until their pages exist. It is the page's template created as an empty window, so the console
 // switches to it like any page; it has no controls to exchange. UI thread only.
 #pragma once
