@@ -2,10 +2,11 @@
 # The main demonstration: builds the Linux programs, starts the simulated DVR (dvrsim) with
 # its built-in default device on a free loopback port and a fresh state folder, and opens the
 # plug-in's console on it through vela-host with a console script, as a person would use it:
-# the Server page, a new web port, Save, then the device's web page. The snapshots of the
-# console (BMP, and PNG where ImageMagick's convert makes them), the Server page's controls
-# before and after, and the transcript of the messages and URLs stay in demo-output/. Then the
-# device's status page, and dvrsim is stopped.
+# the Server page, a new web port, Save, then the device's web page; then the PTZ page, a camera
+# move, two presets and a tour, Save, and what the host reads of them (vela-host presets). The
+# snapshots of the console (BMP, and PNG where ImageMagick's convert makes them), the Server
+# page's controls before and after, and the transcript of the messages and URLs stay in
+# demo-output/. Then the device's status page, and dvrsim is stopped.
 #   scripts/demo.sh            (VELA_DEMO_OUTPUT and VELA_NATIVE_BUILD choose other folders)
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -39,6 +40,8 @@ device_port=$dvrsim_port
 http_port=$dvrsim_http_port
 
 mkdir -p "$out"
+# The simulated device is new each time, so its presets start empty as well.
+rm -f "$bin/DVSYTFILE/Office.dat"
 rm -f "$out"/console-*.bmp "$out"/console-*.png "$out"/server-page-*.txt "$out"/transcript.txt \
       "$out"/console.script
 # What a person would do in the console: look at the Server page, change the web port and
@@ -56,6 +59,30 @@ button Save
 button IESetup
 snapshot $out/console-server-saved.bmp
 dump $out/server-page-after.txt
+# The PTZ page: the camera turned left at speed "200", a preset Gate (number 3) set where it
+# stopped, a preset Dock (number 1), Gate as the home position after 60 s, and a tour of both
+page PTZ
+select CmbPtzSpeed 199
+press BtnLeft
+wait 300
+release BtnLeft
+set PreSetupDlg.PreName Gate
+set PreSetupDlg.PreNum 3
+click PreSetupDlg.AddPreset
+set PreSetupDlg.PreName Dock
+set PreSetupDlg.PreNum 1
+click PreSetupDlg.AddPreset
+select PreSetupDlg.RelayTime 4
+select PreSetupDlg.HomePos 0
+snapshot $out/console-ptz-presets.bmp
+click BtnTour
+select TourDlg.PreName 1
+click TourDlg.btnAdd
+select TourDlg.PreName 0
+select TourDlg.RelayTime 8
+click TourDlg.btnAdd
+snapshot $out/console-ptz-tours.bmp
+button Save
 button Exit
 SCRIPT
 
@@ -95,6 +122,10 @@ if [ -s "$out/transcript.txt" ]; then
   echo "-- transcript (message boxes with their answers, opened URLs, script errors):"
   sed 's/^/  /' "$out/transcript.txt"
 fi
+
+echo
+echo "== what the host now reads from the PTZ page's preset file (vela-host presets)"
+"$bin/vela-host" presets --address Office --channel 0 | sed 's/^/  /' || true
 
 echo
 echo "== the device's status page, http://127.0.0.1:$http_port/"
