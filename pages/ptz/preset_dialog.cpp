@@ -29,9 +29,9 @@ constexpr char kNoReturnKey[] = "RelayTime1";
 }  // namespace
 
 CPreSetupDlg::CPreSetupDlg(PtzPanelHost& host)
-    : Dialog(kPresetDialogTemplate),
-      m_rHost(host),
-      m_skinPage(std::vector<int>(std::begin(kLabelColourIds), std::end(kLabelColourIds))) {
+    : CPanelDialog(kPresetDialogTemplate, kBackground,
+                   std::vector<int>(std::begin(kLabelColourIds), std::end(kLabelColourIds))),
+      m_rHost(host) {
     OnNotify(kList, platform::kNmClick, [this](const platform::Event&) { OnRowClick(); });
     OnClicked(kAdd, [this] { OnAdd(); });
     OnClicked(kDelete, [this] { OnDelete(); });
@@ -42,10 +42,7 @@ CPreSetupDlg::CPreSetupDlg(PtzPanelHost& host)
 // UI thread.
 bool CPreSetupDlg::OnInitDialog() {
     ui::Dialog::OnInitDialog();  // binds the widgets
-    const ui::ResourcePaths& paths = ui::g_ResourcePaths;
-    ui::LoadPageBackground(m_dibBackground, kBackground, paths.languageFolder);
-    ui::PlaceDialog(m_hWnd, ui::kDialogPositionKey, m_dibBackground, kSection,
-                    paths.controlPosFile);
+    PlacePanel();
     for (size_t i = 0; i < m_arrButtons.size(); ++i)
         SetUpSkinButton(*this, m_arrButtons[i], kButtons[i]);
     PlaceItems(*this, kPlacedItems, std::size(kPlacedItems));
@@ -63,14 +60,6 @@ void CPreSetupDlg::DoDataExchange(ui::DataExchange& dx) {
     ui::DdxControl(dx, kMode, m_cmbMode);
     ui::DdxControl(dx, kRelayTime, m_cmbRelayTime);
     ui::DdxControl(dx, kHomePos, m_cmbHomePos);
-}
-
-bool CPreSetupDlg::OnCtlColor(int id, platform::ControlColors& colors) {
-    return m_skinPage.ControlColors(id, colors);
-}
-
-bool CPreSetupDlg::OnEraseBkgnd(platform::Canvas& canvas) {
-    return m_skinPage.EraseBackground(m_hWnd, canvas);
 }
 
 void CPreSetupDlg::FillLists() {

@@ -11,18 +11,15 @@
 #include <array>
 #include <string>
 
+#include "pages/ptz/panel_dialog.h"
 #include "pages/ptz/preset_table.h"
 #include "ui/combo_box.h"
-#include "ui/dialog.h"
-#include "ui/dib_image.h"
 #include "ui/list_view.h"
-#include "ui/placement.h"
 #include "ui/skin_button.h"
 
 namespace vela::pages::ptz {
 
 namespace preset_dialog {
-constexpr char kSection[] = "PreSetupDlg";
 constexpr char kBackground[] = "PreSetup";
 constexpr int kList = 6015;
 constexpr int kName = 6012;
@@ -46,7 +43,7 @@ constexpr int kLastReturnTime = 300;
 constexpr int kReturnTimeStep = 15;
 }  // namespace preset_dialog
 
-class CPreSetupDlg : public ui::Dialog {
+class CPreSetupDlg : public CPanelDialog {
   public:
     explicit CPreSetupDlg(PtzPanelHost& host);
 
@@ -57,8 +54,6 @@ class CPreSetupDlg : public ui::Dialog {
   protected:
     bool OnInitDialog() override;
     void DoDataExchange(ui::DataExchange& dx) override;
-    bool OnCtlColor(int id, platform::ControlColors& colors) override;
-    bool OnEraseBkgnd(platform::Canvas& canvas) override;
 
   private:
     void FillLists();
@@ -78,8 +73,6 @@ class CPreSetupDlg : public ui::Dialog {
     ui::Window m_editName;
     ui::ComboBox m_cmbNumber, m_cmbMode, m_cmbRelayTime, m_cmbHomePos;
     std::array<ui::CSkinButton, 3> m_arrButtons;
-    ui::CDibImage m_dibBackground;
-    ui::PageSkin m_skinPage;
 };
 
 }  // namespace vela::pages::ptz

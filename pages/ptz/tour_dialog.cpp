@@ -38,9 +38,9 @@ std::string GroupKey(int group) {
 }  // namespace
 
 CTourDlg::CTourDlg(PtzPanelHost& host)
-    : Dialog(kTourDialogTemplate),
-      m_rHost(host),
-      m_skinPage(std::vector<int>(std::begin(kLabelColourIds), std::end(kLabelColourIds))) {
+    : CPanelDialog(kTourDialogTemplate, kBackground,
+                   std::vector<int>(std::begin(kLabelColourIds), std::end(kLabelColourIds))),
+      m_rHost(host) {
     OnSelChange(kGroup, [this] { OnGroupChange(); });
     OnClicked(kAdd, [this] { OnAdd(); });
     OnClicked(kDelete, [this] { OnDelete(); });
@@ -49,10 +49,7 @@ CTourDlg::CTourDlg(PtzPanelHost& host)
 // UI thread.
 bool CTourDlg::OnInitDialog() {
     ui::Dialog::OnInitDialog();  // binds the widgets
-    const ui::ResourcePaths& paths = ui::g_ResourcePaths;
-    ui::LoadPageBackground(m_dibBackground, kBackground, paths.languageFolder);
-    ui::PlaceDialog(m_hWnd, ui::kDialogPositionKey, m_dibBackground, kSection,
-                    paths.controlPosFile);
+    PlacePanel();
     PlaceItems(*this, kPlacedItems, std::size(kPlacedItems));
     for (size_t i = 0; i < m_arrButtons.size(); ++i)
         SetUpSkinButton(*this, m_arrButtons[i], kButtons[i]);
@@ -67,14 +64,6 @@ void CTourDlg::DoDataExchange(ui::DataExchange& dx) {
     ui::DdxControl(dx, kPresetName, m_cmbPresetName);
     ui::DdxControl(dx, kStayTime, m_cmbStayTime);
     ui::DdxControl(dx, kList, m_listTour);
-}
-
-bool CTourDlg::OnCtlColor(int id, platform::ControlColors& colors) {
-    return m_skinPage.ControlColors(id, colors);
-}
-
-bool CTourDlg::OnEraseBkgnd(platform::Canvas& canvas) {
-    return m_skinPage.EraseBackground(m_hWnd, canvas);
 }
 
 void CTourDlg::FillLists() {

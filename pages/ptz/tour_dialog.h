@@ -11,18 +11,15 @@
 #include <array>
 #include <string>
 
+#include "pages/ptz/panel_dialog.h"
 #include "pages/ptz/preset_table.h"
 #include "ui/combo_box.h"
-#include "ui/dialog.h"
-#include "ui/dib_image.h"
 #include "ui/list_view.h"
-#include "ui/placement.h"
 #include "ui/skin_button.h"
 
 namespace vela::pages::ptz {
 
 namespace tour_dialog {
-constexpr char kSection[] = "TourDlg";
 constexpr char kBackground[] = "Tour";
 constexpr int kGroup = 8115;
 constexpr int kPresetName = 8106;
@@ -40,7 +37,7 @@ constexpr int kLastStayTime = 20;
 constexpr int kShownStayEntry = 3;
 }  // namespace tour_dialog
 
-class CTourDlg : public ui::Dialog {
+class CTourDlg : public CPanelDialog {
   public:
     explicit CTourDlg(PtzPanelHost& host);
 
@@ -55,8 +52,6 @@ class CTourDlg : public ui::Dialog {
   protected:
     bool OnInitDialog() override;
     void DoDataExchange(ui::DataExchange& dx) override;
-    bool OnCtlColor(int id, platform::ControlColors& colors) override;
-    bool OnEraseBkgnd(platform::Canvas& canvas) override;
 
   private:
     void FillLists();
@@ -72,8 +67,6 @@ class CTourDlg : public ui::Dialog {
     ui::ComboBox m_cmbGroup, m_cmbPresetName, m_cmbStayTime;
     ui::ListView m_listTour;
     std::array<ui::CSkinButton, 2> m_arrButtons;
-    ui::CDibImage m_dibBackground;
-    ui::PageSkin m_skinPage;
 };
 
 }  // namespace vela::pages::ptz
