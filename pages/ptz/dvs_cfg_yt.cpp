@@ -2,6 +2,7 @@
 // the motion buttons.
 #include "pages/ptz/dvs_cfg_yt.h"
 
+#include <algorithm>
 #include <iterator>
 
 #include "device/dvs_device.h"
@@ -66,7 +67,7 @@ bool CDvsCfgYt::OnInitDialog() {
     PlaceItems(*this, kPtzPlacedItems, std::size(kPtzPlacedItems));
     // The placeholder only gives the play window its place.
     System().ShowWindow(GetDlgItem(id::kPlayWnd), false);
-    m_nChannelCount = Context().channelCount;
+    m_nChannelCount = std::clamp(Context().channelCount, 0, ::vela::ptz::kChannelCount);
     m_strAddress = Context().device ? Context().device->Address() : std::string();
     ApplyTexts();
     FillLists();
