@@ -7,6 +7,7 @@
 #include "device/dvs_device.h"
 #include "device/record_fields.h"
 #include "device/records.h"
+#include "pages/ptz/dvs_cfg_yt.h"
 #include "platform/bytes.h"
 #include "platform/diag_log.h"
 #include "platform/shell.h"
@@ -61,8 +62,9 @@ void CMaintenanceActions::OnSave() {
         if (m_console.PageVisited(row.number))
             m_console.Page(row.number)->UpdateRecords(1, pages::kKeepPreview);
     m_bSaved = true;
-    // The PTZ page's own pre-save step (presets, tours, plans and the preset file) runs here
-    // once that page exists; the place holding it now has nothing to keep.
+    // The PTZ page's presets, tours, plans and speeds live in the preset file, not the device.
+    if (auto* ptz = dynamic_cast<pages::CDvsCfgYt*>(m_console.Page(kPtzPage)))
+        ptz->SavePresetData();
     device::CDvsDevice* device = m_console.Device();
     const int result = device ? device->SaveRecords() : -1;
     m_console.EndBusy();

@@ -1,11 +1,11 @@
 #include "console/page_table.h"
 
-#include "console/pending_page.h"
 #include "pages/alarm/alarm_templates.h"
 #include "pages/alarm/dvs_cfg_alarm.h"
 #include "pages/alarm/dvs_cfg_sensor.h"
 #include "pages/channel/channel_template.h"
 #include "pages/channel/dvs_cfg_channel.h"
+#include "pages/ptz/dvs_cfg_yt.h"
 #include "pages/ptz/ptz_templates.h"
 #include "pages/server/dvs_cfg_server.h"
 #include "pages/server/server_controls.h"
@@ -26,7 +26,8 @@ const PageRow kPageTable[kPageCount] = {
      Make<pages::CDvsCfgServer>},
     {kChannelPage, &pages::channel::kChannelTemplate, kBtnChannel, 6002, "Channel", false, true,
      Make<pages::CDvsCfgChannel>},
-    {kPtzPage, &pages::ptz::kPtzTemplate, kBtnPtz, 6003, "PTZ", false, false, nullptr},
+    {kPtzPage, &pages::ptz::kPtzTemplate, kBtnPtz, 6003, "PTZ", false, false,
+     Make<pages::CDvsCfgYt>},
     {kSensorPage, &pages::alarm::kSensorTemplate, kBtnSensor, 6005, "Sensor", true, false,
      Make<pages::CDvsCfgSensor>},
     {kAlarmPage, &pages::alarm::kAlarmTemplate, kBtnAlarm, 6006, "Alarm", false, true,
@@ -39,8 +40,7 @@ const PageRow* FindPageRow(int number) {
 }
 
 std::unique_ptr<pages::CConsolePage> MakePage(const PageRow& row) {
-    if (row.make) return row.make();
-    return std::make_unique<CPendingPage>(*row.dialog);
+    return row.make();
 }
 
 }  // namespace vela::console

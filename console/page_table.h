@@ -1,7 +1,6 @@
 // The console's pages, one row each: its number, its template, its button and script name, and
-// how it is made. The console builds its page array from this table; a page that is not
-// built yet has no maker, and an empty page of its template holds its place. Adding a page is
-// its folder under pages/ and its row here. Constant table, any thread.
+// how it is made. The console builds its page array from this table. Adding a page is its
+// folder under pages/ and its row here. Constant table, any thread.
 #pragma once
 
 #include <memory>
@@ -33,7 +32,7 @@ struct PageRow {
     const char* scriptName;  // `page NAME` of the console script
     bool needsAlarmInputs;   // its button does nothing on a device without alarm inputs
     bool drawsOverlay;       // its DrawHook draws over the live picture of every frame
-    PageMaker make;          // null: not built yet
+    PageMaker make;
 };
 
 // Rows in page-number order: row i is page i + 1.
@@ -42,7 +41,7 @@ extern const PageRow kPageTable[kPageCount];
 // The row of a page number, null for any other number.
 const PageRow* FindPageRow(int number);
 
-// The row's page, or the empty page holding its place. UI thread.
+// A new page of the row. UI thread.
 std::unique_ptr<pages::CConsolePage> MakePage(const PageRow& row);
 
 }  // namespace vela::console

@@ -1,9 +1,14 @@
-// Whole-file reading: standard C files only, the same on every system.
+// Whole-file reading and replacing, the same on every system over the platform's writer.
 #include "platform/atomic_file.h"
 
 #include <cstdio>
 
 namespace vela::platform {
+
+bool ReplaceFileAtomically(const std::string& path, const void* data, size_t size) {
+    AtomicFileWriter file(path);
+    return file.Write(data, size) && file.Commit();
+}
 
 bool ReadWholeFile(const std::string& path, size_t maxSize, std::vector<uint8_t>* contents) {
     FILE* file = std::fopen(path.c_str(), "rb");

@@ -3,12 +3,13 @@
 # its built-in default device on a free loopback port and a fresh state folder, and opens the
 # plug-in's console on it through vela-host with a console script, as a person would use it:
 # the Server page, a new web port, Save, then the device's web page; the Channel page with its
-# live picture, a privacy cover and a higher bit rate, saved. A second session marks a motion
-# area on the Alarm page's live picture while vela-host, as a host would from its own alarm
-# feed, reports motion on that channel (SetMotionAlarmState): the area flashes. The snapshots
-# of the console (BMP, and PNG where ImageMagick's convert makes them), the pages' controls
-# and the transcripts of the messages and URLs stay in demo-output/. Then the device's status
-# page, and dvrsim is stopped.
+# live picture, a privacy cover and a higher bit rate, saved; the PTZ page, a camera move, two
+# presets and a tour, saved, and what the host reads of them (vela-host presets). A second
+# session marks a motion area on the Alarm page's live picture while vela-host, as a host
+# would from its own alarm feed, reports motion on that channel (SetMotionAlarmState): the
+# area flashes. The snapshots of the console (BMP, and PNG where ImageMagick's convert makes
+# them), the pages' controls and the transcripts of the messages and URLs stay in
+# demo-output/. Then the device's status page, and dvrsim is stopped.
 #   scripts/demo.sh            (VELA_DEMO_OUTPUT and VELA_NATIVE_BUILD choose other folders)
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -42,6 +43,8 @@ device_port=$dvrsim_port
 http_port=$dvrsim_http_port
 
 mkdir -p "$out"
+# The simulated device is new each time, so its presets start empty as well.
+rm -f "$bin/DVSYTFILE/Office.dat"
 rm -f "$out"/console-*.bmp "$out"/console-*.png "$out"/server-page-*.txt "$out"/transcript.txt \
       "$out"/console.script "$out"/channel-page-*.txt "$out"/alarm-*.txt "$out"/alarm.script
 # What a person would do in the console: look at the Server page, change the web port and
@@ -70,6 +73,30 @@ dump $out/channel-page-before.txt
 select StreamValue 4
 button Save
 dump $out/channel-page-after.txt
+# The PTZ page: the camera turned left at speed "200", a preset Gate (number 3) set where it
+# stopped, a preset Dock (number 1), Gate as the home position after 60 s, and a tour of both
+page PTZ
+select CmbPtzSpeed 199
+press BtnLeft
+wait 300
+release BtnLeft
+set PreSetupDlg.PreName Gate
+set PreSetupDlg.PreNum 3
+click PreSetupDlg.AddPreset
+set PreSetupDlg.PreName Dock
+set PreSetupDlg.PreNum 1
+click PreSetupDlg.AddPreset
+select PreSetupDlg.RelayTime 4
+select PreSetupDlg.HomePos 0
+snapshot $out/console-ptz-presets.bmp
+click BtnTour
+select TourDlg.PreName 1
+click TourDlg.btnAdd
+select TourDlg.PreName 0
+select TourDlg.RelayTime 8
+click TourDlg.btnAdd
+snapshot $out/console-ptz-tours.bmp
+button Save
 button Exit
 SCRIPT
 
@@ -155,6 +182,10 @@ if [ -s "$out/alarm-transcript.txt" ]; then
   echo "-- the Alarm page session's transcript:"
   sed 's/^/  /' "$out/alarm-transcript.txt"
 fi
+
+echo
+echo "== what the host now reads from the PTZ page's preset file (vela-host presets)"
+"$bin/vela-host" presets --address Office --channel 0 | sed 's/^/  /' || true
 
 echo
 echo "== the device's status page, http://127.0.0.1:$http_port/"

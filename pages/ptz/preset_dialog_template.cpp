@@ -33,7 +33,7 @@ const ControlTemplate kControls[] = {
 }  // namespace
 
 const resources::DialogTemplate kPresetDialogTemplate = {
-    kPresetDialogTemplateId, kChildPage, 260, 14, 172, 178, "PreSetupDlg", kControls,
+    kPresetDialogTemplateId, kPanelDialogStyle, 260, 14, 172, 178, "PreSetupDlg", kControls,
     std::size(kControls),
 };
 

@@ -109,7 +109,6 @@ constexpr int32_t kMinimumReportedSpeed = 128;
 // hostFolder + separator + "DVSYTFILE": the same folder for the page and the host's readers.
 std::string PresetFolderPath(const std::string& hostFolder);
 
-
 // True when the address text can name a file inside the preset folder: no path separator,
 // drive colon or control character, and not a Windows device name (CON, NUL, COM1, ...),
 // which would open the device instead of a file. Every other text is kept as it is, so the

@@ -26,7 +26,7 @@ const ControlTemplate kControls[] = {
 }  // namespace
 
 const resources::DialogTemplate kTourDialogTemplate = {
-    kTourDialogTemplateId, kChildPage, 260, 14, 172, 178, "TourDlg", kControls,
+    kTourDialogTemplateId, kPanelDialogStyle, 260, 14, 172, 178, "TourDlg", kControls,
     std::size(kControls),
 };
 

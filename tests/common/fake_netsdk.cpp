@@ -209,16 +209,19 @@ int32_t FakeNetSdk::GetUpgradeState(int32_t upgrade) {
     return 1;
 }
 
-int32_t FakeNetSdk::PtzControl(int32_t login, int32_t channel, int32_t command, int32_t, int32_t) {
-    NetSdkCall& call = Record(kOrdPtzControl, login, "PtzControl" + Args({channel, command}));
+int32_t FakeNetSdk::PtzControl(int32_t login, int32_t channel, int32_t command, int32_t stop,
+                               int32_t speed) {
+    NetSdkCall& call =
+        Record(kOrdPtzControl, login, "PtzControl" + Args({channel, command, stop, speed}));
     call.channel = channel;
     call.command = static_cast<uint32_t>(command);
     return 1;
 }
 
-int32_t FakeNetSdk::PtzPreset(int32_t login, int32_t channel, int32_t command, int32_t, int32_t,
-                              int32_t, int32_t) {
-    NetSdkCall& call = Record(kOrdPtzPreset, login, "PtzPreset" + Args({channel, command}));
+int32_t FakeNetSdk::PtzPreset(int32_t login, int32_t channel, int32_t command, int32_t preset,
+                              int32_t a, int32_t b, int32_t c) {
+    NetSdkCall& call =
+        Record(kOrdPtzPreset, login, "PtzPreset" + Args({channel, command, preset, a, b, c}));
     call.channel = channel;
     call.command = static_cast<uint32_t>(command);
     return 1;

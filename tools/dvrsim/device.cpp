@@ -201,6 +201,7 @@ int32_t Device::PtzMotion(int channel, int command, int stop, int speed) {
     if (!name) return wire::kErrBadArgument;
     std::string text = "CH" + std::to_string(channel + 1) + " " + name;
     overlay_[channel] = stop ? text + " stop" : text + " speed " + std::to_string(speed);
+    LogPtz(text + (stop ? " stop" : "") + " speed " + std::to_string(speed));
     return wire::kOk;
 }
 
@@ -215,7 +216,19 @@ int32_t Device::PtzPreset(int channel, int command, int preset) {
     if (!verb) return wire::kErrBadArgument;
     overlay_[channel] =
         "CH" + std::to_string(channel + 1) + " " + verb + " preset " + std::to_string(preset);
+    LogPtz(overlay_[channel]);
     return wire::kOk;
+}
+
+// Under the device's lock.
+void Device::LogPtz(std::string line) {
+    if (ptzLog_.size() == kPtzLogCapacity) ptzLog_.pop_front();
+    ptzLog_.push_back(std::move(line));
+}
+
+std::vector<std::string> Device::PtzLog() const {
+    std::lock_guard<std::mutex> lock(mutex_);
+    return std::vector<std::string>(ptzLog_.begin(), ptzLog_.end());
 }
 
 StreamRate Device::EncodingRate(int channel, int streamType) {

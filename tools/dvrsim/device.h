@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdint>
+#include <deque>
 #include <map>
 #include <mutex>
 #include <string>
@@ -51,6 +52,10 @@ class Device {
     int32_t PtzPreset(int channel, int command, int preset);
     // The overlay line of a channel's picture: its number and the last PTZ command.
     std::string Overlay(int channel) const;
+    // The accepted PTZ and preset commands, oldest first (the last kPtzLogCapacity), as the
+    // overlay words them, with the speed of a motion's stop too: "CH1 left stop speed 3".
+    std::vector<std::string> PtzLog() const;
+    static constexpr size_t kPtzLogCapacity = 256;
     // The frame and bit rate a channel's stream is encoded at (the encoding record).
     StreamRate EncodingRate(int channel, int streamType);
     // Live streams started by any connection, oldest first; the last kPlayLogSize are kept.
@@ -79,6 +84,7 @@ class Device {
     uint32_t readsAnswered() const;
 
   private:
+    void LogPtz(std::string line);
     const std::vector<uint8_t>& Record(int command);  // lazily built from the defaults
     int SlotBoundOf(int command) const;
     void FillClock(std::vector<uint8_t>* system) const;
@@ -92,6 +98,7 @@ class Device {
     std::string version_ = kFactoryVersion;
     long long clockOffsetSeconds_ = 0;
     std::string overlay_[kMaxChannels];
+    std::deque<std::string> ptzLog_;
     std::vector<uint8_t> upgrade_;
     uint32_t upgradeExpected_ = 0;
     bool upgrading_ = false;

@@ -25,9 +25,9 @@ constexpr int kPageWidth = 972;
 constexpr int kPageHeight = 306;
 constexpr int kBandTop = 398;
 
-// The preset and tour dialogs of the PTZ page are smaller windows of their own.
-constexpr int kPtzDialogWidth = 480;
-constexpr int kPtzDialogHeight = 360;
+// The preset and tour dialogs of the PTZ page fill its panel frame.
+constexpr int kPtzDialogWidth = 352;
+constexpr int kPtzDialogHeight = 226;
 
 PixelImage ConsoleBackground() {
     PixelImage image(kConsoleWidth, kConsoleHeight, kStrip);
