@@ -27,18 +27,8 @@ uint8_t FlagOf(const ui::Button& box) {
 }
 
 void ShowTime(ui::TimePicker& picker, const uint8_t* period, size_t hourField, size_t minuteField) {
-    const ClockTime shown = ShownTime(ReadI32(period, hourField), ReadI32(period, minuteField));
-    platform::DateTime time = picker.GetTime();  // its date and seconds stay
-    time.hour = shown.hour;
-    time.minute = shown.minute;
-    picker.SetTime(time);
-}
-
-void StoreTime(const ui::TimePicker& picker, uint8_t* period, size_t hourField,
-               size_t minuteField) {
-    const platform::DateTime time = picker.GetTime();
-    WriteI32(period, hourField, time.hour);
-    WriteI32(period, minuteField, time.minute);
+    ShowScheduleTime(picker,
+                     PeriodShownTime(ReadI32(period, hourField), ReadI32(period, minuteField)));
 }
 
 }  // namespace
@@ -152,8 +142,8 @@ void CAlarmLinkage::StoreDay(uint8_t* linkage, int day) {
     if (day < 0 || day >= kDays) return;
     for (int p = 0; p < kPeriodsPerDay; ++p) {
         uint8_t* period = linkage + PeriodOffset(day, p);
-        StoreTime(m_arrStart[p], period, kPeriodStartHour, kPeriodStartMinute);
-        StoreTime(m_arrStop[p], period, kPeriodEndHour, kPeriodEndMinute);
+        StoreScheduleTime(m_arrStart[p], period, kPeriodStartHour, kPeriodStartMinute);
+        StoreScheduleTime(m_arrStop[p], period, kPeriodEndHour, kPeriodEndMinute);
         WriteI32(period, kPeriodEnable, FlagOf(m_arrPeriods[p]));
     }
 }

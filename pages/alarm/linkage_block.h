@@ -9,6 +9,8 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "pages/common/schedule_time.h"
+
 namespace vela::pages::alarm {
 
 constexpr size_t kLinkageSize = 1552;
@@ -71,19 +73,12 @@ constexpr uint32_t StoredOutputMask(uint32_t old, uint32_t boxes, int outputCoun
     return (old & existing & ~shown) | (boxes & shown);
 }
 
-struct ClockTime {
-    int hour;
-    int minute;
-};
-
-// The hour and minute a picker shows for a period's fields: only their low 16 bits count, an
-// hour past 23 shows as 23:59 (a day's end, as the record schedule shows it) and a minute past
-// 59 as 59, so a picker never keeps the time of another period for a value it cannot hold.
-constexpr ClockTime ShownTime(int32_t hourField, int32_t minuteField) {
-    const int hour = static_cast<int>(static_cast<uint32_t>(hourField) & 0xFFFFu);
-    const int minute = static_cast<int>(static_cast<uint32_t>(minuteField) & 0xFFFFu);
-    if (hour > 23) return {23, 59};
-    return {hour, std::min(minute, 59)};
+// The time a picker shows for a period's hour and minute fields: only their low 16 bits count.
+inline ClockTime PeriodShownTime(int32_t hourField, int32_t minuteField) {
+    const auto low16 = [](int32_t field) {
+        return static_cast<int32_t>(static_cast<uint32_t>(field) & 0xFFFFu);
+    };
+    return ShownTime(low16(hourField), low16(minuteField));
 }
 
 }  // namespace vela::pages::alarm

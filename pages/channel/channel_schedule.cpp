@@ -1,41 +1,21 @@
 // The Channel page's weekly record schedule: the six periods of the selected day with their
 // recording types, and the copy of the day to other days. UI thread.
 #include "pages/channel/channel_records.h"
-#include "pages/channel/channel_units.h"
 #include "pages/channel/dvs_cfg_channel.h"
+#include "pages/common/schedule_time.h"
 
 namespace vela::pages {
 
 using namespace channel;  // NOLINT(google-build-using-namespace): the page's own constants
 
-namespace {
-
-// The picker keeps its date and seconds; only hours and minutes are the schedule's.
-void ShowTime(ui::TimePicker& picker, int32_t hour, int32_t minute) {
-    const ClockTime shown = ShownTime(hour, minute);
-    platform::DateTime time = picker.GetTime();
-    time.hour = shown.hour;
-    time.minute = shown.minute;
-    picker.SetTime(time);
-}
-
-void StoreTime(const ui::TimePicker& picker, uint8_t* period, size_t hourOffset,
-               size_t minuteOffset) {
-    const platform::DateTime time = picker.GetTime();
-    WriteI32(period, hourOffset, time.hour);
-    WriteI32(period, minuteOffset, time.minute);
-}
-
-}  // namespace
-
 void CDvsCfgChannel::LoadSchedule(const uint8_t* schedule) {
     if (!IsDay(m_nDay)) return;
     for (int row = 0; row < kPeriodRows; ++row) {
         const uint8_t* period = schedule + PeriodOffset(m_nDay, row);
-        ShowTime(m_arrStart[row], ReadI32(period, kStartHourOffset),
-                 ReadI32(period, kStartMinuteOffset));
-        ShowTime(m_arrStop[row], ReadI32(period, kStopHourOffset),
-                 ReadI32(period, kStopMinuteOffset));
+        ShowScheduleTime(m_arrStart[row], ShownTime(ReadI32(period, kStartHourOffset),
+                                                    ReadI32(period, kStartMinuteOffset)));
+        ShowScheduleTime(m_arrStop[row], ShownTime(ReadI32(period, kStopHourOffset),
+                                                   ReadI32(period, kStopMinuteOffset)));
         const uint32_t types = ReadU32(schedule, TypeMaskOffset(m_nDay, row));
         m_arrNormal[row].SetCheck((types & kNormalBit) ? 1 : 0);
         m_arrAlarm[row].SetCheck((types & kAlarmBit) ? 1 : 0);
@@ -50,8 +30,8 @@ void CDvsCfgChannel::StoreSchedule(uint8_t* schedule, int channel, int day) cons
     uint8_t* entry = schedule + kScheduleEntrySize * static_cast<size_t>(channel);
     for (int row = 0; row < kPeriodRows; ++row) {
         uint8_t* period = entry + PeriodOffset(day, row);
-        StoreTime(m_arrStart[row], period, kStartHourOffset, kStartMinuteOffset);
-        StoreTime(m_arrStop[row], period, kStopHourOffset, kStopMinuteOffset);
+        StoreScheduleTime(m_arrStart[row], period, kStartHourOffset, kStartMinuteOffset);
+        StoreScheduleTime(m_arrStop[row], period, kStopHourOffset, kStopMinuteOffset);
         uint32_t types = 0;
         if (m_arrNormal[row].GetCheck()) types |= kNormalBit;
         if (m_arrAlarm[row].GetCheck()) types |= kAlarmBit;

@@ -1,4 +1,4 @@
-// Position and time conversions of the Channel page. Any thread.
+// Position conversions of the Channel page. Any thread.
 #include "pages/channel/channel_units.h"
 
 #include <algorithm>
@@ -14,9 +14,6 @@ Int Saturated(int64_t value) {
                                                 std::numeric_limits<Int>::max()));
 }
 
-constexpr int kLastHour = 23;
-constexpr int kLastMinute = 59;
-
 }  // namespace
 
 int ToPixels(int32_t value, int pictureSize) {
@@ -31,11 +28,6 @@ int TitleToPixels(int32_t value, int pictureSize) {
 std::optional<int32_t> ToDeviceUnits(int pixels, int pictureSize) {
     if (pictureSize <= 0) return std::nullopt;
     return Saturated<int32_t>(int64_t{pixels} * kPositionScale / pictureSize);
-}
-
-ClockTime ShownTime(int32_t hour, int32_t minute) {
-    if (hour > kLastHour) return {kLastHour, kLastMinute};
-    return {std::max(hour, 0), std::clamp(minute, 0, kLastMinute)};
 }
 
 }  // namespace vela::pages::channel

@@ -1,6 +1,6 @@
 // The Channel page's conversions between what the device stores and what the page shows:
-// title and cover positions between 1/8192 of the picture and play-window pixels, and schedule
-// times as a time picker can show them. Pure functions, any thread.
+// title and cover positions between 1/8192 of the picture and play-window pixels. Pure
+// functions, any thread.
 #pragma once
 
 #include <cstdint>
@@ -18,14 +18,5 @@ int TitleToPixels(int32_t value, int pictureSize);
 // pixels × 8192 ÷ pictureSize, truncated (multiplied first, so that 177 on 352 pixels gives
 // 4119), saturated to int32; nothing for a picture size of 0 or less.
 std::optional<int32_t> ToDeviceUnits(int pixels, int pictureSize);
-
-struct ClockTime {
-    int hour = 0;
-    int minute = 0;
-};
-// A stored hour and minute as the schedule's "HH:mm" pickers can show them: an hour above 23
-// (the device's 24:00 end of day) shows 23:59; negative values show 0 and minutes above 59
-// show 59, since a picker refuses such a time and would keep showing the one before.
-ClockTime ShownTime(int32_t hour, int32_t minute);
 
 }  // namespace vela::pages::channel

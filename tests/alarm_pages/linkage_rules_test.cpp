@@ -21,7 +21,7 @@ TEST(LinkageRules, OutputsKeepOnlyTheBitsOfOutputsTheDeviceHas) {
 
 TEST(LinkageRules, PeriodFieldsShowAsTimesAPickerHolds) {
     const auto shown = [](int32_t hour, int32_t minute) {
-        const ClockTime t = ShownTime(hour, minute);
+        const ClockTime t = PeriodShownTime(hour, minute);
         return t.hour * 100 + t.minute;
     };
     EXPECT_EQ(shown(7, 30), 730);

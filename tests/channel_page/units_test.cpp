@@ -6,6 +6,7 @@
 #include <climits>
 
 #include "pages/channel/channel_units.h"
+#include "pages/common/schedule_time.h"
 
 namespace vela::pages::channel {
 namespace {
