@@ -33,6 +33,12 @@ def median(name, field="cpu_time"):
     return statistics.median(r[field] for r in rows if field in r)
 
 
+def largest(name, field):
+    """The largest value of a counter over the repetitions: memory is taken once, in the
+    first, and a later repetition finds it already there."""
+    return max(r[field] for r in RUNS[name] if field in r)
+
+
 def time_text(ns):
     if ns is None:
         return "—"
@@ -83,8 +89,8 @@ if grid is not None:
           f"{'yes' if grid <= 50e3 else 'no'} |")
 cycles = "BM_ResidentOverOpenCloseCycles/iterations:1"
 if cycles in RUNS:
-    growth = median(cycles, "resident_growth_kb")
-    print(f"| one connection and open console: resident {median(cycles, 'resident_open_kb'):g} KB"
+    growth = largest(cycles, "resident_growth_kb")
+    print(f"| one connection and open console: resident {largest(cycles, 'resident_open_kb'):g} KB"
           f", growth over 100 cycles {growth:g} KB | — | — | — | no growth | "
           f"{'yes' if growth <= 0 else 'no'} |")
 preview = "BM_FourPreviewsFromDvrsim/iterations:1/real_time"

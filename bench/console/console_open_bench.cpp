@@ -2,7 +2,7 @@
 // sample English skin beside the program: the time from constructing the console to its
 // window showing the Server page with all five pages made, and the INI look-ups and file
 // reads that takes. Then the resident memory of one connection with its open console, and
-// its growth over 100 cycles (after ten to warm up) of connecting, opening, closing and
+// its growth over 100 cycles (after 30 to warm up) of connecting, opening, closing and
 // disconnecting.
 #include <benchmark/benchmark.h>
 #include <dlfcn.h>
@@ -46,7 +46,7 @@ extern "C" FILE* fopen64(const char* path, const char* mode) {
 namespace {
 
 constexpr int kCycles = 100;
-constexpr int kWarmUpCycles = 10;
+constexpr int kWarmUpCycles = 30;
 
 // Resident pages of this process from /proc, in kilobytes.
 long ResidentKb() {
