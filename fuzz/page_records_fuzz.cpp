@@ -58,7 +58,7 @@ vela::platform::WindowSystem& System() {
 
 constexpr uint32_t kDeviceInfo = 0;  // in a page's record list: the login's DeviceInfo
 constexpr size_t kDeviceInfoSize = 400;
-constexpr size_t kPtzGroupEnd = 1920 + 3204;  // records 21 and 11: the last bytes of the block
+constexpr size_t kPtzGroupSize = 1920 + 3204;  // records 21 and 11, which end the block
 
 struct Field {
     size_t offset;
@@ -71,7 +71,7 @@ class Writable {
   public:
     Writable(vela::device::CDvsDevice& device, std::vector<uint8_t>& marks)
         : m_device(device), m_pBase(device.GetRecordGroup(1)), m_marks(marks) {
-        m_marks.assign(static_cast<size_t>(device.GetRecordGroup(8) + kPtzGroupEnd - m_pBase), 0);
+        m_marks.assign(static_cast<size_t>(device.GetRecordGroup(8) + kPtzGroupSize - m_pBase), 0);
     }
 
     // The fields of the record (or record part) at `at` in the group.
@@ -126,7 +126,7 @@ void ChannelFields(Writable& writable, Counts counts) {
             writable.Fields(3, 60 + 88 * channel + block, {{4, 24}, {40, 2}});
         writable.Fields(4, 360 * channel,
                         {{8, 16}, {24, 2}, {232, 8}, {249, 1}, {260, 8}, {277, 1}, {280, 64}});
-        writable.Fields(6, 1360 * channel, {{0, 4}, {1192, 4 * 42}});
+        writable.Fields(6, 1360 * channel, {{0, 4}, {1192, 168}});
         for (size_t period = 0; period < 42; ++period)
             writable.Fields(6, 1360 * channel + 16 + 28 * period, {{4, 8}, {16, 8}});
     }
