@@ -195,3 +195,227 @@ write("wire_fuzz", "not-logged-in", get_config(18, 0, 192) + frame(1, b"short"))
 write("wire_fuzz", "bad-password", frame(1, b"admin".ljust(64, b"\0") + b"x".ljust(64, b"\0")))
 write("wire_fuzz", "cut-header", LOGIN + b"VSIM\x03\x00")
 write("wire_fuzz", "stray-text", b"GET / HTTP/1.0\r\n\r\n")
+
+
+# --- page_records_fuzz: the page, eight (event, argument) pairs, then one segment a record,
+# separated by "#REC"; each record array is tiled with its segment (tools/dvrsim's factory
+# records, one channel's or alarm input's slot where the record has one a channel) ---
+SERVER, CHANNEL, PTZ, SENSOR, ALARM = range(5)
+SWITCH_AWAY = {SERVER: 11, CHANNEL: 25, PTZ: 11, SENSOR: 19, ALARM: 18}
+
+
+def i32s(*values):
+    return b"".join(struct.pack("<i", v) for v in values)
+
+
+def put(block, offset, data):
+    block[offset:offset + len(data)] = data
+
+
+def text(value, width):
+    return value.ljust(width, b"\0")[:width]
+
+
+def page_input(page, events, segments):
+    pairs = list(events) + [(SWITCH_AWAY[page], 0)] * (8 - len(events))
+    return bytes([page]) + bytes(b for pair in pairs for b in pair) + b"#REC".join(segments)
+
+
+def device_info(channels=4, inputs=4, outputs=1, extra=0, version=b"V2.40.2", serial=b"HB13053104"):
+    b = bytearray(400)
+    put(b, 0, text(version, 64))
+    put(b, 64, text(b"DVS-HB04 rev.B", 64))
+    put(b, 192, i32s(2013, 5, 31))
+    put(b, 208, i32s(9, 7, 5))
+    put(b, 224, text(serial, 64))
+    put(b, 288, i32s(channels))
+    put(b, 296, i32s(inputs, outputs))
+    put(b, 324, i32s(extra))
+    return bytes(b)
+
+
+def general(video=0, language=0, date_format=0, name=b"DVS-Office"):
+    b = bytearray(192)
+    put(b, 36, i32s(1))
+    put(b, 44, text(name, 64))
+    put(b, 116, i32s(video, language, date_format))
+    return bytes(b)
+
+
+def network(host=b"dvs-office"):
+    b = bytearray(144)
+    put(b, 0, text(host, 64))
+    put(b, 64, bytes([127, 0, 0, 1, 255, 0, 0, 0, 127, 0, 0, 1]))
+    put(b, 76, i32s(80, 34567))
+    put(b, 109, text(b"00:12:31:4a:08:6c", 35))
+    return bytes(b)
+
+
+DDNS_TYPES = [b"DynDNS", b"No-IP", b"3322", b"Oray", b"VelaDDNS"]
+
+
+def ddns_types(names=DDNS_TYPES, count=None):
+    b = bytearray(324)
+    put(b, 0, i32s(len(names) if count is None else count))
+    for i, name in enumerate(names[:5]):
+        put(b, 4 + 64 * i, text(name, 64))
+    return bytes(b)
+
+
+def ddns_entries(names=DDNS_TYPES):
+    b = bytearray(1680)
+    for n, name in enumerate(names[:5]):
+        put(b, 336 * n + 2, text(name, 64))
+        put(b, 336 * n + 196, bytes([203, 0, 113, 10 + n]) + i32s(80))
+    return bytes(b)
+
+
+def encoding_entry(main=(0, 0, 4, 25, 1536, 4), sub=(3, 0, 3, 12, 200, 4), audio=1):
+    b = bytearray(88)
+    for at, (resolution, control, quality, fps, rate, interval), sound in (
+            (0, main, audio), (44, sub, 0)):
+        put(b, at, i32s(1, resolution, control, quality, fps, rate, interval))
+        put(b, at + 40, bytes([1, sound]))
+    return bytes(b)
+
+
+def capability(channels=4, share=0):
+    per_channel = (405504 + 101376) * 25
+    b = bytearray(3028)
+    put(b, 0, i32s(per_channel * channels, share))
+    for ch in range(channels):
+        put(b, 8 + 4 * ch, i32s(per_channel))
+        put(b, 136 + 4 * ch, i32s(0x1F))
+        put(b, 264 + 4 * ch, i32s(0x18))
+        put(b, 596 + 4 * 19 * ch, i32s(0x18))
+    put(b, 408, i32s(0x1F))
+    put(b, 592, i32s(4096 * channels))
+    return bytes(b)
+
+
+def titles(cover=(2048, 2048, 4096, 4096), name_at=(418, 7395), time_at=(418, 341),
+           name=b"CAM 1", cover_on=0):
+    b = bytearray(360)
+    put(b, 8, i32s(*cover) + bytes([cover_on, cover_on]))
+    put(b, 232, i32s(*name_at))
+    put(b, 249, b"\x01")
+    put(b, 260, i32s(*time_at))
+    put(b, 277, b"\x01")
+    put(b, 280, text(name, 64))
+    return bytes(b)
+
+
+def schedule(pre_record=5, stop=(23, 59), types=1):
+    b = bytearray(1360)
+    put(b, 0, i32s(pre_record))
+    for day in range(7):
+        put(b, 16 + 28 * 6 * day, i32s(1, 0, 0, 0, stop[0], stop[1], 0))
+        put(b, 1192 + 4 * 6 * day, i32s(types))
+    return bytes(b)
+
+
+def linkage(record_mask=1, output=0, buzzer=1, stop=(23, 59, 59), ptz_links=()):
+    b = bytearray(1552)
+    put(b, 0, i32s(record_mask))
+    put(b, 16, i32s(output))
+    for camera, (kind, number) in enumerate(ptz_links):
+        put(b, 32 + 8 * camera, i32s(kind, number))
+    for day in range(7):
+        put(b, 288 + 28 * 6 * day, i32s(1, 0, 0, 0, *stop))
+    b[1464] = 1 if record_mask else 0
+    b[1467] = 1 if output else 0
+    b[1472] = buzzer
+    return bytes(b)
+
+
+def alarm_head(enable=1, level=3):
+    return bytes([enable, 0, 0, 0]) + i32s(level)
+
+
+def motion(rows=18, columns=22, level=3, **link):
+    area = b"".join(i32s((1 << columns) - 1 if columns < 32 else -1) for _ in range(rows))
+    return alarm_head(1, level) + area.ljust(128, b"\0") + linkage(**link)
+
+
+def ptz_decoder(protocol=b"PELCOD", address=1, baud=9600):
+    return text(protocol, 32) + i32s(address, 8, 1, 0, 0, 0, baud)
+
+
+PROTOCOLS = [b"PELCOD", b"PELCOP", b"SAMSUNG", b"LILIN", b"YAAN", b"B01", b"HY", b"DSCP",
+             b"KALATEL", b"PANASONIC"]
+
+
+def protocol_list(names=PROTOCOLS, count=None):
+    return i32s(len(names) if count is None else count) + b"".join(text(n, 32) for n in names)
+
+
+def server_records(info=device_info(), names=DDNS_TYPES, **kw):
+    return [info, general(**kw), network(), i32s(0, 8), bytes(212), ddns_entries(names),
+            ddns_types(names)]
+
+
+write("page_records_fuzz", "server-factory",
+      page_input(SERVER, [(0, 1), (2, 0), (10, 130), (0, 4), (1, 0), (7, 9), (8, 13)],
+                 server_records()))
+write("page_records_fuzz", "server-unterminated-texts",
+      page_input(SERVER, [(0, 2), (2, 0), (9, 200), (3, 0), (1, 0), (11, 0), (0, 7)],
+                 server_records(device_info(channels=40, version=b"V" * 300, serial=b"S" * 64),
+                                names=[b"D" * 64] * 5, language=12, video=-1,
+                                name=b"N" * 64)[:6] + [ddns_types([b"D" * 64] * 5, count=9)]))
+
+ENCODING = encoding_entry()
+CHANNEL_DEFAULT = [device_info(), general(), b"\x01", ENCODING, capability(), titles(),
+                   schedule()]
+write("page_records_fuzz", "channel-factory",
+      page_input(CHANNEL, [(0, 2), (2, 0), (9, 1), (15, 4), (16, 0), (17, 7), (18, 0), (24, 100)],
+                 CHANNEL_DEFAULT))
+write("page_records_fuzz", "channel-out-of-range",
+      page_input(CHANNEL, [(1, 0), (12, 3), (9, 0), (2, 0), (10, 1), (14, 2), (0, 33), (7, 0)],
+                 [device_info(channels=40), general(video=1, date_format=7), b"\x00",
+                  encoding_entry(main=(25, 3, 9, -5, -1, 0), sub=(-1, 1, 0, 99, 1 << 30, -1)),
+                  capability(channels=32, share=1),
+                  titles(cover=(-1, 0x7FFFFFFF, -0x80000000, 9000), name_at=(0x7FFFFFFF, -1),
+                         time_at=(-0x80000000, 8192), name=b"X" * 64, cover_on=2),
+                  schedule(pre_record=300, stop=(24, 99), types=-1)]))
+write("page_records_fuzz", "channel-capacity-without-channels",
+      page_input(CHANNEL, [(2, 0), (9, 2), (1, 0), (12, 0), (19, 9), (20, 2)],
+                 [device_info(channels=0, extra=4), general(), b"\x01", ENCODING,
+                  capability(channels=0, share=1), titles(), schedule()]))
+
+PTZ_DEFAULT = [device_info(), ptz_decoder(), protocol_list()]
+write("page_records_fuzz", "ptz-factory",
+      page_input(PTZ, [(0, 1), (2, 170), (3, 3), (6, 4), (7, 0), (10, 0), (8, 0), (5, 40)],
+                 PTZ_DEFAULT))
+write("page_records_fuzz", "ptz-overlong-list",
+      page_input(PTZ, [(1, 120), (0, 31), (4, 255), (6, 32), (7, 0), (3, 9)],
+                 [device_info(channels=33), ptz_decoder(b"P" * 32, -1, 0),
+                  protocol_list([b"Q" * 32] * 3, count=150)]))
+
+SENSOR_INPUT = bytes([1, 0, 0, 0]) + i32s(0) + linkage(record_mask=0xF, output=1,
+                                                       ptz_links=[(1, 3), (2, 5)])
+write("page_records_fuzz", "sensor-factory",
+      page_input(SENSOR, [(0, 2), (5, 0), (6, 3), (7, 2), (8, 50), (2, 4), (3, 0), (14, 7)],
+                 [device_info(), SENSOR_INPUT]))
+write("page_records_fuzz", "sensor-without-cameras",
+      page_input(SENSOR, [(5, 0), (6, 1), (8, 120), (10, 0), (11, 0), (13, 3), (2, 3), (3, 0)],
+                 [device_info(channels=0, inputs=3, outputs=40),
+                  bytes([2, 0, 0, 0]) + i32s(7) + linkage(record_mask=-1, output=-1, buzzer=2,
+                                                          stop=(0x10017, 0x1003B, 61))]))
+
+ALARM_DEFAULT = [device_info(), motion(), alarm_head() + linkage(), bytes(4) + linkage(),
+                 i32s(18, 22)]
+write("page_records_fuzz", "alarm-factory",
+      page_input(ALARM, [(6, 0), (0, 1), (1, 1), (2, 5), (4, 4), (5, 0), (13, 7), (14, 0)],
+                 ALARM_DEFAULT))
+write("page_records_fuzz", "alarm-grid-beyond-words",
+      page_input(ALARM, [(6, 0), (0, 2), (12, 4), (10, 0), (9, 0), (1, 2), (2, 0), (7, 0)],
+                 [device_info(outputs=33), motion(rows=32, columns=32, level=0),
+                  alarm_head(3, 9) + linkage(stop=(99, -1, 0)), bytes(4) + linkage(),
+                  i32s(40, 40)]))
+write("page_records_fuzz", "alarm-no-grid",
+      page_input(ALARM, [(6, 0), (0, 3), (1, 0), (8, 0)],
+                 [device_info(), motion(), alarm_head() + linkage(), bytes(4) + linkage(),
+                  i32s(0, -22)]))
+for page, name in ((SERVER, "server"), (CHANNEL, "channel"), (PTZ, "ptz"), (SENSOR, "sensor"),
+                   (ALARM, "alarm")):
+    write("page_records_fuzz", "header-only-" + name, bytes([page]) + bytes(16))
