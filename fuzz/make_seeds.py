@@ -201,7 +201,7 @@ write("wire_fuzz", "stray-text", b"GET / HTTP/1.0\r\n\r\n")
 # separated by "#REC"; each record array is tiled with its segment (tools/dvrsim's factory
 # records, one channel's or alarm input's slot where the record has one a channel) ---
 SERVER, CHANNEL, PTZ, SENSOR, ALARM = range(5)
-SWITCH_AWAY = {SERVER: 11, CHANNEL: 25, PTZ: 11, SENSOR: 19, ALARM: 18}
+SWITCH_AWAY = {SERVER: 11, CHANNEL: 25, PTZ: 19, SENSOR: 19, ALARM: 18}
 
 
 def i32s(*values):
@@ -390,6 +390,15 @@ write("page_records_fuzz", "ptz-overlong-list",
       page_input(PTZ, [(1, 120), (0, 31), (4, 255), (6, 32), (7, 0), (3, 9)],
                  [device_info(channels=33), ptz_decoder(b"P" * 32, -1, 0),
                   protocol_list([b"Q" * 32] * 3, count=150)]))
+# The PTZ page with a preset file: one preset slot repeated over every channel's presets,
+# then the plan panel driven (preset, day, row, add, delete, copy to all days).
+PRESET_SLOT = (i32s(1) + text(b"Gate", 48) + i32s(3, 1, 30, 0)).ljust(164, b"\0")
+write("page_records_fuzz", "ptz-preset-file",
+      page_input(PTZ, [(12, 0), (13, 2), (15, 0), (14, 0), (16, 0), (17, 7), (18, 0), (11, 9)],
+                 PTZ_DEFAULT + [PRESET_SLOT]))
+write("page_records_fuzz", "ptz-preset-file-out-of-range",
+      page_input(PTZ, [(9, 0), (12, 1), (14, 3), (16, 0), (10, 0), (8, 0)],
+                 PTZ_DEFAULT + [(i32s(7) + text(b"N" * 48, 48) + i32s(500, -1, -9, 99)) * 3]))
 
 SENSOR_INPUT = bytes([1, 0, 0, 0]) + i32s(0) + linkage(record_mask=0xF, output=1,
                                                        ptz_links=[(1, 3), (2, 5)])

@@ -10,10 +10,12 @@
 // separated by "#REC". Segment i fills the i-th record the page reads (DeviceInfo first, so the
 // device's counts come from the input too); each record array is tiled with its segment from
 // its first byte; a page with more records than segments starts over at the first. Records the
-// page does not read keep the fake's filling.
+// page does not read keep the fake's filling. For the PTZ page, a segment after its records is
+// the body of the device's preset file (tiled over the whole image, after a good header), which
+// the page reads when it is made and its panels show and edit.
 //
 // The skin and the host folder (where the PTZ and Sensor pages make the preset folder) lie in a
-// scratch folder of this process; no preset file is written, since Save is not run.
+// scratch folder of this process; no preset file is written by the page, since Save is not run.
 // Threads: one (the UI thread).
 #include <algorithm>
 #include <cstddef>
@@ -182,6 +184,7 @@ enum class Action {
     kTime,        // a picker's hour and minute
     kType,        // typed text: a number, or a run of one letter
     kAddress,     // an IP address control
+    kRow,         // a row of a list view: the argument modulo the rows
     kSwitchAway,  // the console leaves the page and comes back
 };
 
@@ -195,6 +198,7 @@ struct PageKind {
     std::vector<uint32_t> records;  // the segments' order
     void (*writable)(Writable&, Counts);
     std::vector<Event> events;
+    bool readsPresetFile = false;
 };
 
 template <typename Page>
@@ -234,18 +238,12 @@ const PageKind kPages[] = {
     {Make<vela::pages::CDvsCfgYt>,
      {kDeviceInfo, 21, 11},
      PtzFields,
-     {{A::kChoose, 4123},
-      {A::kChoose, 4174},
-      {A::kType, 4174},
-      {A::kChoose, 4073},
-      {A::kType, 4073},
-      {A::kType, 4177},
-      {A::kChoose, 4074},
-      {A::kClick, 4119},
-      {A::kClick, 8093},
-      {A::kClick, 8092},
-      {A::kClick, 8094},
-      {A::kSwitchAway, 0}}},
+     {{A::kChoose, 4123}, {A::kChoose, 4174}, {A::kType, 4174},   {A::kChoose, 4073},
+      {A::kType, 4073},   {A::kType, 4177},   {A::kChoose, 4074}, {A::kClick, 4119},
+      {A::kClick, 8093},  {A::kClick, 8092},  {A::kClick, 8094},  {A::kChoose, 4182},
+      {A::kChoose, 1029}, {A::kChoose, 1030}, {A::kRow, 1070},    {A::kClick, 1089},
+      {A::kClick, 1071},  {A::kChoose, 1032}, {A::kClick, 1090},  {A::kSwitchAway, 0}},
+     true},
     {Make<vela::pages::CDvsCfgSensor>,
      {kDeviceInfo, 27},
      SensorFields,
@@ -388,11 +386,37 @@ void RunEvent(CConsolePage& page, const Event& event, uint8_t argument) {
         case Action::kAddress:
             ws.EnterAddress(control, 0xC0A80000u | argument);
             break;
+        case Action::kRow:
+            if (const int rows = ws.GetItemCount(control); rows > 0)
+                ws.ClickRow(control, argument % rows);
+            break;
         case Action::kSwitchAway:
             page.UpdateRecords(1, vela::pages::kStopPreview);
             page.UpdateRecords(0, vela::pages::kKeepPreview);
             break;
     }
+}
+
+// The preset file the PTZ page reads for the device "dvr": none without a segment, else a good
+// header and the segment tiled over the whole image, its period starting where the presets do.
+void WritePresetFile(const std::string_view* segment) {
+    constexpr size_t kHeader = 4;
+    constexpr size_t kImage = 696496;
+    constexpr size_t kFirstPreset = 48;
+    const fs::path folder = ScratchFolder() / "DVSYTFILE";
+    const fs::path path = folder / "dvr.dat";
+    if (!segment) {
+        fs::remove(path);
+        return;
+    }
+    fs::create_directories(folder);
+    static std::vector<uint8_t> file(kHeader + kImage);
+    std::memset(file.data(), 8, kHeader);
+    const size_t period = segment->empty() ? 1 : segment->size();
+    Tile(*segment, file.data() + kHeader, kImage, (period - kFirstPreset % period) % period);
+    std::ofstream(path, std::ios::binary | std::ios::trunc)
+        .write(reinterpret_cast<const char*>(file.data()),
+               static_cast<std::streamsize>(file.size()));
 }
 
 void ReportChange(const std::vector<uint8_t>& before, const Writable& writable, size_t offset) {
@@ -469,6 +493,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     kind.writable(writable, {device.ChannelCount(), device.AlarmInputCount()});
     rig.before.assign(writable.Base(), writable.Base() + writable.Size());
 
+    if (kind.readsPresetFile) {
+        const size_t file = kind.records.size();
+        WritePresetFile(file < segments.size() ? &segments[file] : nullptr);
+    }
     std::unique_ptr<CConsolePage> page = kind.make();
     page->SetContext(
         {&device, device.LoginHandle(), device.ChannelCount(), device.AlarmInputCount()});
