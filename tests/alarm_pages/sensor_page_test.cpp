@@ -104,6 +104,18 @@ TEST_F(SensorPage, CopyToAllInputsChangesOnlyTheShownCamerasLinkAndDay) {
     EXPECT_EQ(ReadI32(Link(0), PtzLink(1)), 1) << "the shown input is not stored";
 }
 
+TEST_F(SensorPage, TheWeekCopyWritesTheShownPeriodsIntoTheChosenDays) {
+    page.UpdateRecords(0, kKeepPreview);
+    ws().EnterTime(Item("DateTimePickerStart1"), 6, 15);
+    Click("BtnWeekCopy");  // no day chosen: nothing
+    EXPECT_EQ(ReadI32(Link(0) + Period(3, 0), 4), 3);
+    Choose("CmbCopyToWeek", 3);
+    Click("BtnWeekCopy");
+    EXPECT_EQ(ReadI32(Link(0) + Period(3, 0), 4), 6);
+    EXPECT_EQ(ReadI32(Link(0) + Period(3, 0), 8), 15);
+    EXPECT_EQ(ReadI32(Link(0) + Period(4, 0), 4), 4) << "only the chosen day";
+}
+
 class SensorPageWithoutCameras : public SensorPage {
   protected:
     void SetUp() override { Open(0, 2, 1); }

@@ -153,5 +153,48 @@ TEST_F(PtzPageTest, ThePlanKeepsItsFirst32EntriesAndShowsNoDayOutsideTheWeek) {
     EXPECT_EQ(ws().GetItemCount(Item(id::kPlanList)), 32) << "the 33rd has no slot";
 }
 
+// Delete takes only a selected row, in the plan and in a tour; a click on no preset row empties
+// the preset fields.
+TEST_F(PtzPageTest, DeleteTakesOnlyTheSelectedRowAndAClickOnNoRowEmptiesThePresetFields) {
+    for (int slot = 0; slot < 2; ++slot) {
+        uint8_t* plan = image.data() + PlanAt(0, slot);
+        WriteI32(plan, 0, 1);
+        WriteI32(plan, 4, slot + 1);
+        WriteI32(plan, 8, slot + 1);
+        WriteI32(plan, 20, 3);
+    }
+    PutPreset(0, 2, "Gate");
+    PutPreset(0, 4, "Wall");
+    Open(4, true);
+    page->UpdateRecords(0, kKeepPreview);
+
+    ws().Click(Item(id::kSchedule));
+    ws().Click(Item(id::kPlanDelete));
+    EXPECT_EQ(ws().GetItemCount(Item(id::kPlanList)), 2) << "nothing selected";
+    ws().ClickRow(Item(id::kPlanList), 0);
+    ws().Click(Item(id::kPlanDelete));
+    EXPECT_THAT(Rows(Item(id::kPlanList), 0), ElementsAre("Tue"));
+    ASSERT_EQ(page->Plan().Entries().size(), 1u);
+    int used = 0;
+    for (int slot = 0; slot < 32; ++slot) used += ReadI32(Image(), PlanAt(0, slot)) != 0;
+    EXPECT_EQ(used, 1) << "the plan is stored at once";
+
+    ws().Click(Item(id::kCurise));
+    for (int entry : {0, 1}) {
+        ws().ChooseEntry(TourItem(tour_dialog::kPresetName), entry);
+        ws().Click(TourItem(tour_dialog::kAdd));
+    }
+    ws().ClickRow(TourItem(tour_dialog::kList), 0);
+    ws().Click(TourItem(tour_dialog::kDelete));
+    EXPECT_THAT(Rows(TourItem(tour_dialog::kList), 0), ElementsAre("Wall"));
+
+    ws().Click(Item(id::kAutoPre));
+    ws().ClickRow(PresetItem(preset_dialog::kList), 0);
+    EXPECT_EQ(ws().GetText(PresetItem(preset_dialog::kName)), "Gate");
+    ws().ClickRow(PresetItem(preset_dialog::kList), -1);
+    EXPECT_EQ(ws().GetText(PresetItem(preset_dialog::kName)), "");
+    EXPECT_EQ(ws().GetCurSel(PresetItem(preset_dialog::kNumber)), -1);
+}
+
 }  // namespace
 }  // namespace vela::pages::ptz
