@@ -112,6 +112,32 @@ ChannelPresets AsModel(const PresetReadback& answer) {
     return presets;
 }
 
+std::string Describe(const PresetReadback& answer) {
+    std::string text = " speed " + std::to_string(answer.speed) + ", home " +
+                       std::to_string(answer.home) + " after " + std::to_string(answer.homeTime) +
+                       " s\n  presets:";
+    for (int32_t i = 0; i < answer.count; ++i) {
+        const uint8_t* record = answer.records.data() + pi::kSize * static_cast<size_t>(i);
+        text += " " + std::to_string(ReadI32(record, pi::kNumber)) + " " +
+                ReadText(record, pi::kName, pi::kNameWidth) + " (home " +
+                std::to_string(ReadI32(record, pi::kHome)) + ", tours";
+        for (size_t group = 0; group < pi::kTourGroups; ++group) {
+            const size_t slot = pi::kTourSlots + group * pi::kTourSlotSize;
+            text += " " + std::to_string(ReadI32(record, slot)) + "/" +
+                    std::to_string(ReadI32(record, slot + 4)) + "/" +
+                    std::to_string(ReadI32(record, slot + 8));
+        }
+        text += ")";
+    }
+    text += "\n  plan:";
+    for (int32_t i = 0; i < answer.planCount; ++i) {
+        const uint8_t* item = answer.items.data() + pl::kSize * static_cast<size_t>(i);
+        text += " " + std::to_string(item[pl::kDay]) + "@" + std::to_string(item[pl::kHour]) + ":" +
+                std::to_string(item[pl::kMinute]) + "=" + std::to_string(item[pl::kPreset]);
+    }
+    return text;
+}
+
 class FaultSoak : public ::testing::Test {
   protected:
     void SetUp() override {
@@ -135,6 +161,15 @@ class FaultSoak : public ::testing::Test {
         *messages = MessagesOf(transcript);
     }
 
+    // A console on the twin that Saves once after the edits: the stores it sent.
+    void TwinSave(const std::string& edits, std::vector<Store>* sent) {
+        const uint32_t mark = twin.device().requestsNoted();
+        const std::string transcript = twin.RunConsole(edits + "page Server\nbutton Save\n");
+        ASSERT_EQ(transcript.find("error"), std::string::npos) << transcript;
+        *sent = StoresIn(twin.device().RequestsAfter(mark));
+        for (const Store& store : *sent) ASSERT_EQ(store.answer, wire::kOk);
+    }
+
     void Round(FaultKind kind) {
         SCOPED_TRACE(std::string("round ") + std::to_string(rounds) + ", " + FaultName(kind));
         const RoundEdits edits = maker.Next();
@@ -142,15 +177,10 @@ class FaultSoak : public ::testing::Test {
         ++rounds;
 
         // The twin's Save: what these edits send when nothing goes wrong.
-        const uint32_t twinMark = twin.device().requestsNoted();
-        const std::string twinTranscript = twin.RunConsole(allEdits + "page Server\nbutton Save\n");
-        ASSERT_EQ(twinTranscript.find("error"), std::string::npos) << twinTranscript;
-        const std::vector<Store> sent = StoresIn(twin.device().RequestsAfter(twinMark));
+        std::vector<Store> sent;
+        ASSERT_NO_FATAL_FAILURE(TwinSave(allEdits, &sent));
         ASSERT_FALSE(sent.empty()) << allEdits;
-        for (const Store& store : sent) {
-            ASSERT_EQ(store.answer, wire::kOk);
-            sentRecords.insert(store.command);
-        }
+        for (const Store& store : sent) sentRecords.insert(store.command);
 
         const FaultPlan plan = PlanFault(kind, sent, device.device().storeRequests(), texts, rng);
         for (const std::string& command : plan.commands)
@@ -167,7 +197,14 @@ class FaultSoak : public ::testing::Test {
         EXPECT_EQ(messages, plan.messages) << Describe(messages);
 
         if (plan.loginLost) {
-            // What a person does next: a new console, the same edits, Save.
+            // What a person does next: a new console, the same edits, Save. The twin gets the
+            // same console, where the edits find their records as they leave them (and the
+            // preset file takes the same steps, such as a decoder copy's tour).
+            std::vector<Store> again;
+            ASSERT_NO_FATAL_FAILURE(TwinSave(edits.records, &again));
+            ASSERT_TRUE(again.empty())
+                << "the edits are not the same a second time:" << Describe(again) << "\n"
+                << edits.records;
             platform::SleepMs(kRebootMs + kRebootMarginMs);
             RunSaves(edits.records, &saves, &messages);
             expected = {resent, {}, {}};
@@ -184,9 +221,13 @@ class FaultSoak : public ::testing::Test {
         for (const auto& [command, bytes] : wanted)
             EXPECT_TRUE(held.at(command) == bytes)
                 << "record " << command << " differs from the twin's";
-        for (int channel = 0; channel < kChannels; ++channel)
-            EXPECT_TRUE(device.ReadPresets(channel) == twin.ReadPresets(channel))
-                << "the preset file differs from the twin's for channel " << channel;
+        for (int channel = 0; channel < kChannels; ++channel) {
+            const PresetReadback mine = device.ReadPresets(channel);
+            const PresetReadback twins = twin.ReadPresets(channel);
+            EXPECT_TRUE(mine == twins)
+                << "the preset file differs from the twin's for channel " << channel << ":"
+                << Describe(mine) << "\ntwin's:" << Describe(twins);
+        }
     }
 
     testing::TempFolder folder;
