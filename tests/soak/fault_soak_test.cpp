@@ -6,8 +6,9 @@
 // log shows every Save), and a Save after that nothing. Where the fault took the console's
 // connection, a new console with the same edits must send exactly those records.
 //
-// A short soak (one round of each fault) runs by default; VELA_SOAK_SECONDS=N runs rounds of
-// faults in random order for N seconds, VELA_SOAK_SEED=N draws other edits and faults.
+// A short soak (one round of each fault; one round on Windows) runs by default;
+// VELA_SOAK_SECONDS=N runs rounds of every fault in random order for N seconds, and
+// VELA_SOAK_SEED=N draws other edits and faults.
 #include <gtest/gtest.h>
 
 #include <chrono>
@@ -189,14 +190,22 @@ class FaultSoak : public ::testing::Test {
         Messages messages;
         RunSaves(allEdits + plan.reply + "\n", &saves, &messages);
         ASSERT_TRUE(device.Control("clear"));
-        const std::vector<Store> resent = PendingStores(sent, plan.pending);
         std::vector<std::vector<Store>> expected = {plan.faulted};
-        if (!plan.loginLost) expected.insert(expected.end(), {resent, {}});
+        if (!plan.loginLost)
+            expected.insert(expected.end(), {PendingStores(sent, plan.pending), {}});
         EXPECT_EQ(saves, expected)
             << "sent:" << Describe(saves) << "\nexpected:" << Describe(expected);
         EXPECT_EQ(messages, plan.messages) << Describe(messages);
 
         if (plan.loginLost) {
+            // The device holds wholly what it took before the fault; of the records from the
+            // store cut on, those whose slots that changed were all taken are whole too.
+            std::set<int> unfinished;
+            const std::map<int, std::vector<uint8_t>> held = device.StorableRecords();
+            for (const auto& [command, bytes] : twin.StorableRecords())
+                if (held.at(command) != bytes) unfinished.insert(command);
+            for (int command : unfinished)
+                EXPECT_TRUE(plan.pending.count(command)) << "record " << command << " was taken";
             // What a person does next: a new console, the same edits, Save. The twin gets the
             // same console, where the edits find their records as they leave them (and the
             // preset file takes the same steps, such as a decoder copy's tour).
@@ -207,7 +216,7 @@ class FaultSoak : public ::testing::Test {
                 << edits.records;
             platform::SleepMs(kRebootMs + kRebootMarginMs);
             RunSaves(edits.records, &saves, &messages);
-            expected = {resent, {}, {}};
+            expected = {PendingStores(sent, unfinished), {}, {}};
             EXPECT_EQ(saves, expected)
                 << "sent:" << Describe(saves) << "\nexpected:" << Describe(expected);
             EXPECT_EQ(messages, Messages(3, texts.saved + "|ok|ok")) << Describe(messages);
@@ -251,6 +260,12 @@ TEST_F(FaultSoak, EverySaveAfterAFaultSendsWhatWasNotStoredAndNothingIsLost) {
             .count();
     };
     std::vector<FaultKind> cycle(std::begin(kAllFaults), std::end(kAllFaults));
+#if defined(_WIN32)
+    // Under wine a console takes seconds: the short soak keeps one round, a device lost in a
+    // Save under a running preview, the failed Saves after it and the new console that sends
+    // what was not stored. The other faults differ only below the window system.
+    if (seconds == 0) cycle = {FaultKind::kDroppedMidSave};
+#endif
     do {
         for (FaultKind kind : cycle) {
             Round(kind);
@@ -263,7 +278,9 @@ TEST_F(FaultSoak, EverySaveAfterAFaultSendsWhatWasNotStoredAndNothingIsLost) {
 
     // The device holds every edit the twin holds, on every page's records, and the preset file
     // every preset, plan entry and speed the rounds gave.
-    for (int record : kEditedRecords) EXPECT_TRUE(sentRecords.count(record)) << record;
+    if (rounds >= kAlarmTypes) {  // long enough to reach every alarm type
+        for (int record : kEditedRecords) EXPECT_TRUE(sentRecords.count(record)) << record;
+    }
     for (int channel = 0; channel < kChannels; ++channel) {
         const PresetReadback answer = device.ReadPresets(channel);
         EXPECT_EQ(answer.result, 1);

@@ -12,12 +12,10 @@ namespace {
 constexpr int kPresetNumbers = 16;
 constexpr int kDays = 7;
 constexpr int kPeriods = 6;
-constexpr int kAlarmTypes = 3;  // motion, and the two other channel alarms
 constexpr int kSensitivities = 6;
 constexpr int kTourGroups = 8;
 constexpr int kStayTimes = 10;
 constexpr int kSpeeds = 255;
-constexpr int kLeastReportedSpeed = 128;  // the host reads a slower stored speed as this
 // The play window's motion grid: 22 columns by 18 rows of 16-pixel cells.
 constexpr int kGridColumns = 22, kGridRows = 18, kCell = 16;
 
@@ -67,13 +65,13 @@ std::string EditMaker::Server() {
     lines += Format("set Gateway 10.0.%d.%d", Pick(256), 1 + Pick(254));
     lines += Format("select DiskFull %d", Pick(2));
     lines += Format("select Language %d", Pick(9));
-    if (Coin()) {
+    {
         lines += Line("check UsePPPOE 1");
         lines += Format("set PPPOEUserName ppp%d", round);
         lines += Format("set PPPOEPort %d", 1 + Pick(60000));
         lines += Format("check UsePPPOE %d", Pick(2));
     }
-    if (Coin()) {
+    {
         // The type chosen shows its own entry, whose box may be off: on again for the fields.
         lines += Line("check UseDDNS 1");
         lines += Format("select DDNSType %d", Pick(5));
@@ -175,7 +173,7 @@ std::string EditMaker::Sensor() {
 
 std::string EditMaker::Alarm() {
     std::string lines = Line("page Alarm");
-    const int type = Pick(kAlarmTypes);
+    const int type = m_nRound % kAlarmTypes;  // every type in three rounds
     lines += Format("select CmbChNO %d", Pick(m_nChannels));
     lines += Format("select CmbAlarmType %d", type);
     lines += Line("check CheckEnable 1");

@@ -18,11 +18,15 @@ struct RoundEdits {
     std::string presets;  // the PTZ page's presets, tours and plan: the preset file
 };
 
+constexpr int kAlarmTypes = 3;  // motion, and the two other channel alarms
+// The host reads a slower stored speed, or none, as this.
+constexpr int kLeastReportedSpeed = 128;
+
 // What the host must read back for one channel from the preset file.
 struct ChannelPresets {
     std::map<int, std::string> names;               // by preset number
     std::map<std::tuple<int, int, int>, int> plan;  // (day, hour, minute): preset number
-    int speed = 0;                                  // 0: never chosen
+    int speed = kLeastReportedSpeed;
 };
 
 class EditMaker {
