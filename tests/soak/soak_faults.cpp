@@ -42,13 +42,15 @@ Item AnyOf(const std::vector<Item>& items, std::mt19937& rng) {
 // other array, of those the Save sends, so that each way of saving meets the fault.
 std::set<int> SomeRecords(const std::vector<Store>& sent, std::mt19937& rng) {
     std::vector<int> singles, arrays;
-    for (const auto& [record, stores] : StoresPerRecord(sent))
-        (stores > 1 ? arrays : singles).push_back(record);
     std::set<int> chosen;
+    for (const auto& [record, stores] : StoresPerRecord(sent)) {
+        if (record == kAlarmInputRecord)
+            chosen.insert(record);
+        else
+            (stores > 1 ? arrays : singles).push_back(record);
+    }
     if (!singles.empty()) chosen.insert(AnyOf(singles, rng));
     if (!arrays.empty()) chosen.insert(AnyOf(arrays, rng));
-    if (std::count(arrays.begin(), arrays.end(), kAlarmInputRecord))
-        chosen.insert(kAlarmInputRecord);
     return chosen;
 }
 
