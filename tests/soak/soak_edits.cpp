@@ -95,6 +95,8 @@ std::string EditMaker::Channel() {
     lines += Format("select DateFmt %d", Pick(3));
     lines += Format("check %s 1", Coin() ? "MainStream" : "SubStream");
     lines += Format("select Quality %d", Pick(6));
+    lines += Format("select Interval %d", Pick(11));
+    lines += Format("select StreamCtrl %d", Pick(2));
     lines += Format("check Audio %d", Pick(2));
     if (Coin()) {
         lines += Line("check Cover 1");

@@ -83,6 +83,8 @@ const char* FaultName(FaultKind kind) {
             return "refused stores";
         case FaultKind::kNeedsReboot:
             return "needs a reboot, declined";
+        case FaultKind::kRefusedAndReboot:
+            return "refused stores and one needing a reboot";
         case FaultKind::kRebootAccepted:
             return "needs a reboot, rebooted";
         case FaultKind::kDroppedMidSave:
@@ -159,6 +161,26 @@ FaultPlan PlanFault(FaultKind kind, const std::vector<Store>& sent, uint32_t sto
             plan.commands.push_back(AtStore(nextSave, "clear"));
             plan.faulted = Answered(sent, plan.pending, wire::kErrStoreRefused);
             plan.messages = {failed, saved, saved};
+            break;
+        }
+        case FaultKind::kRefusedAndReboot: {
+            // A reboot the device asked for is offered although a record was refused; the
+            // refused one goes again with the next Save.
+            const std::set<int> records = SomeRecords(sent, rng);
+            const int rebooting = *records.begin();
+            plan.pending.insert(std::next(records.begin()), records.end());
+            if (plan.pending.empty()) plan.pending.insert(rebooting);
+            plan.commands.push_back("needs-reboot " + std::to_string(rebooting));
+            for (int record : plan.pending)
+                plan.commands.push_back("refuse-store " + std::to_string(record));
+            plan.commands.push_back(AtStore(nextSave, "clear"));
+            plan.faulted = Answered(sent, plan.pending, wire::kErrStoreRefused);
+            for (Store& store : plan.faulted)
+                if (store.command == rebooting && !plan.pending.count(rebooting))
+                    store.answer = wire::kNeedsReboot;
+            plan.reply = "reply no";
+            plan.messages = {Message(texts.askReboot, "yesno", "no"), saved, saved};
+            if (plan.pending.count(rebooting)) plan.messages.front() = failed;
             break;
         }
         case FaultKind::kNeedsReboot:

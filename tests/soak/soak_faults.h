@@ -11,18 +11,19 @@
 namespace vela::soak {
 
 enum class FaultKind {
-    kRefusedStores,   // the device refuses some records
-    kNeedsReboot,     // some records take effect after a reboot; the user declines it
-    kRebootAccepted,  // as above, and the user lets the console reboot the device
-    kDroppedMidSave,  // the connection is closed instead of answering a store
-    kLateReply,       // one store is answered after the plug-in's time-out (and kept)
-    kNoReply,         // one store is never answered (nor kept)
-    kRebootMidSave,   // the device reboots when a store arrives
+    kRefusedStores,     // the device refuses some records
+    kNeedsReboot,       // some records take effect after a reboot; the user declines it
+    kRefusedAndReboot,  // some records refused, one takes effect after a reboot (declined)
+    kRebootAccepted,    // as above, and the user lets the console reboot the device
+    kDroppedMidSave,    // the connection is closed instead of answering a store
+    kLateReply,         // one store is answered after the plug-in's time-out (and kept)
+    kNoReply,           // one store is never answered (nor kept)
+    kRebootMidSave,     // the device reboots when a store arrives
 };
 constexpr FaultKind kAllFaults[] = {
-    FaultKind::kRefusedStores,  FaultKind::kNeedsReboot, FaultKind::kRebootAccepted,
-    FaultKind::kDroppedMidSave, FaultKind::kLateReply,   FaultKind::kNoReply,
-    FaultKind::kRebootMidSave,
+    FaultKind::kRefusedStores,  FaultKind::kNeedsReboot,    FaultKind::kRefusedAndReboot,
+    FaultKind::kRebootAccepted, FaultKind::kDroppedMidSave, FaultKind::kLateReply,
+    FaultKind::kNoReply,        FaultKind::kRebootMidSave,
 };
 const char* FaultName(FaultKind kind);
 
