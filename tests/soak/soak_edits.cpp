@@ -65,21 +65,19 @@ std::string EditMaker::Server() {
     lines += Format("set Gateway 10.0.%d.%d", Pick(256), 1 + Pick(254));
     lines += Format("select DiskFull %d", Pick(2));
     lines += Format("select Language %d", Pick(9));
-    {
-        lines += Line("check UsePPPOE 1");
-        lines += Format("set PPPOEUserName ppp%d", round);
-        lines += Format("set PPPOEPort %d", 1 + Pick(60000));
-        lines += Format("check UsePPPOE %d", Pick(2));
-    }
-    {
-        // The type chosen shows its own entry, whose box may be off: on again for the fields.
-        lines += Line("check UseDDNS 1");
-        lines += Format("select DDNSType %d", Pick(5));
-        lines += Line("check UseDDNS 1");
-        lines += Format("set DDNSUserName dyn%d", round);
-        lines += Format("set DDNSPort %d", 1 + Pick(60000));
-        lines += Format("check UseDDNS %d", Pick(2));
-    }
+    // The video standard stays: the Channel page offers the frame and bit rates of the standard
+    // the device had when the console opened, so a later console offers others.
+    lines += Line("check UsePPPOE 1");
+    lines += Format("set PPPOEUserName ppp%d", round);
+    lines += Format("set PPPOEPort %d", 1 + Pick(60000));
+    lines += Format("check UsePPPOE %d", Pick(2));
+    // The type chosen shows its own entry, whose box may be off: on again for the fields.
+    lines += Line("check UseDDNS 1");
+    lines += Format("select DDNSType %d", Pick(5));
+    lines += Line("check UseDDNS 1");
+    lines += Format("set DDNSUserName dyn%d", round);
+    lines += Format("set DDNSPort %d", 1 + Pick(60000));
+    lines += Format("check UseDDNS %d", Pick(2));
     return lines;
 }
 
