@@ -23,6 +23,14 @@ int PositionIn(const ui::ComboBox& list, int32_t value) {
     return value >= 0 && value < list.GetCount() ? value : kNoSelection;
 }
 
+// A cover edge still on the pixel the record puts it at keeps the record's value: a pixel spans
+// more than one 1/8192 of the picture, so scaling it back (truncated) would move the edge up or
+// left by a pixel at every Save that only looked, and send the record each time.
+void StoreCoverEdge(uint8_t* titles, size_t offset, int pixels, int pictureSize) {
+    if (ToPixels(ReadI32(titles, offset), pictureSize) == pixels) return;
+    StoreScaled(titles, offset, pixels, pictureSize);
+}
+
 // A list without selection leaves the field as the device sent it.
 void StoreListPosition(const ui::ComboBox& list, uint8_t* record, size_t offset) {
     const int position = list.GetCurSel();
@@ -144,10 +152,10 @@ void CDvsCfgChannel::StoreCover(uint8_t* titles) {
         WriteU8(titles, kCoverOnOffset, m_nCover ? 1 : 0);
         WriteU8(titles, kCoverOnCopyOffset, m_nCover ? 1 : 0);
     }
-    StoreScaled(titles, kCoverLeftOffset, area.left, m_nPictureWidth);
-    StoreScaled(titles, kCoverTopOffset, area.top, m_nPictureHeight);
-    StoreScaled(titles, kCoverRightOffset, area.right, m_nPictureWidth);
-    StoreScaled(titles, kCoverBottomOffset, area.bottom, m_nPictureHeight);
+    StoreCoverEdge(titles, kCoverLeftOffset, area.left, m_nPictureWidth);
+    StoreCoverEdge(titles, kCoverTopOffset, area.top, m_nPictureHeight);
+    StoreCoverEdge(titles, kCoverRightOffset, area.right, m_nPictureWidth);
+    StoreCoverEdge(titles, kCoverBottomOffset, area.bottom, m_nPictureHeight);
 }
 
 // The preview shows the selected channel and stream; a start that fails leaves none.

@@ -36,6 +36,20 @@ TEST_F(StoreTest, SaveAfterOnlyLookingChangesNoByte) {
     EXPECT_EQ(AllRecords(), before);
 }
 
+// A cover stored from a drag lies between pixels (4 pixels of 352 are 93.09 units): loaded as
+// 3 and scaled back it would become 69, creeping a pixel up and left at every Save.
+TEST_F(StoreTest, ACoverBetweenPixelsStaysWhereItIsThroughSaves) {
+    for (auto [offset, value] : {std::pair{8, 93}, {12, 1052}, {16, 8191}, {20, 29}})
+        WriteI32(Titles(1), offset, value);
+    const std::vector<uint8_t> before = AllRecords();
+    Open();
+    ws().ChooseEntry(Item(id::kChannel), 1);
+    ASSERT_EQ(page.UpdateRecords(1, kKeepPreview), 1);
+    ASSERT_EQ(page.UpdateRecords(0, kKeepPreview), 1);
+    ASSERT_EQ(page.UpdateRecords(1, kKeepPreview), 1);
+    EXPECT_EQ(AllRecords(), before);
+}
+
 TEST_F(LoadTest, TitlesGainOneAtLoadAndScaleBackMultipliedFirst) {
     WriteI32(Titles(0), 260, 4096);
     WriteI32(Titles(0), 264, 4096);

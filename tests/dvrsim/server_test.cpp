@@ -82,6 +82,15 @@ TEST(DvrsimServer, ServesAStatusPageAndObeysControlCommands) {
     server.Control("refuse-store 20", &ok);
     EXPECT_TRUE(ok);
     EXPECT_NE(server.Control("status", &ok).find("refuse-store 20"), std::string::npos);
+    for (const char* bad : {"at-store 0 drop", "at-store 3", "at-store 3 bogus 1",
+                            "at-store 3 delay 99999999", "at-store x reboot"}) {
+        server.Control(bad, &ok);
+        EXPECT_FALSE(ok) << bad;
+    }
+    server.Control("at-store 3 silent 1 ", &ok);
+    EXPECT_TRUE(ok);
+    EXPECT_NE(server.Control("status", &ok).find("refuse-store 20; at-store 3 silent 1"),
+              std::string::npos);
 
     std::thread waiter([&server] { server.WaitForQuit(); });
     server.Control("quit", &ok);

@@ -105,6 +105,47 @@ TEST_F(SessionFixture, StalledUpgradeTakesItsFirstBytesThenAnswersNothingOfIt) {
         << "the withheld piece was not taken";
 }
 
+// Requests are noted in order with their answers, stores numbered apart; commands planned for a
+// store number begin or end a fault in the middle of a save, or cut it there.
+TEST_F(SessionFixture, RequestsAreNotedAndFaultsPlannedForAStoreStartThere) {
+    ASSERT_EQ(Status(wire::kLogin, LoginPayload("pw")), wire::kOk);
+    for (const char* plan :
+         {"at-store 2 silent 1", "at-store 3 silent 0", "at-store 4 reboot", "at-store 6 drop"})
+        ASSERT_EQ(Status(wire::kControl, Text(plan)), wire::kOk) << plan;
+    const std::vector<uint8_t> pppoe(212, 0);
+    auto store = [&](int32_t command, int32_t channel, const std::vector<uint8_t>& bytes) {
+        wire::PayloadWriter out;
+        out.I32(command).I32(channel).Bytes(bytes.data(), bytes.size());
+        return out.bytes();
+    };
+    wire::Frame reply;
+    EXPECT_EQ(Status(wire::kSetConfig, store(42, -1, pppoe)), wire::kOk);
+    EXPECT_EQ(Call(wire::kSetConfig, store(42, -1, pppoe), &reply, 150),
+              wire::ReadResult::kTimeout);
+    EXPECT_EQ(Status(wire::kSetConfig, store(20, 0, pppoe)), wire::kErrBadSize);
+    EXPECT_EQ(Status(wire::kGetConfig, Ints({20, 0, 144})), wire::kOk) << "not a store";
+    EXPECT_EQ(Call(wire::kSetConfig, store(42, -1, pppoe), &reply), wire::ReadResult::kClosed);
+    session_->Join(false);
+    EXPECT_EQ(session_->reboots, 1);
+
+    // After the login and the first store: the requests in order, stores numbered apart.
+    const std::vector<RequestNote> notes = device_->RequestsAfter(2);
+    ASSERT_EQ(notes.size(), 4u);
+    const uint32_t stores[] = {2, 3, 0, 4};
+    const int32_t answers[] = {kNotAnswered, wire::kErrBadSize, wire::kOk, kNotAnswered};
+    for (size_t i = 0; i < notes.size(); ++i) {
+        EXPECT_EQ(notes[i].number, i + 3);
+        EXPECT_EQ(notes[i].request, i + 3) << "control frames are not counted";
+        EXPECT_EQ(notes[i].store, stores[i]) << i;
+        EXPECT_EQ(notes[i].answer, answers[i]) << i;
+    }
+    EXPECT_EQ(notes[1].command, 20);
+    EXPECT_EQ(notes[1].channel, 0);
+    EXPECT_EQ(notes[2].kind, wire::kGetConfig);
+    EXPECT_EQ(device_->storeRequests(), 4u);
+    EXPECT_EQ(DescribeFaults(device_->faults()), "at-store 6 drop") << "the others ran";
+}
+
 TEST_F(SessionFixture, GarbageEndsTheConnectionWithoutHarm) {
     ASSERT_EQ(Status(wire::kLogin, LoginPayload("pw")), wire::kOk);
     const char junk[] = "GET /";

@@ -242,6 +242,47 @@ std::string Device::Overlay(int channel) const {
     return overlay_[channel];
 }
 
+uint32_t Device::NoteRequest(RequestNote note, std::string* atStore) {
+    std::lock_guard<std::mutex> lock(mutex_);
+    note.number = ++requestsNoted_;
+    note.store = note.kind == wire::kSetConfig ? ++storeRequests_ : 0;
+    note.answer = kNotAnswered;
+    if (requestLog_.size() == kRequestLogSize) requestLog_.pop_front();
+    requestLog_.push_back(note);
+    atStore->clear();
+    auto planned = options_.faults.atStore.find(note.store);
+    if (note.store && planned != options_.faults.atStore.end()) {
+        *atStore = planned->second;
+        options_.faults.atStore.erase(planned);
+    }
+    return note.number;
+}
+
+void Device::NoteAnswer(uint32_t number, int32_t answer) {
+    std::lock_guard<std::mutex> lock(mutex_);
+    if (requestLog_.empty() || number < requestLog_.front().number) return;  // forgotten
+    const size_t index = number - requestLog_.front().number;
+    if (index < requestLog_.size()) requestLog_[index].answer = answer;
+}
+
+std::vector<RequestNote> Device::RequestsAfter(uint32_t after) const {
+    std::lock_guard<std::mutex> lock(mutex_);
+    std::vector<RequestNote> notes;
+    for (const RequestNote& note : requestLog_)
+        if (note.number > after) notes.push_back(note);
+    return notes;
+}
+
+uint32_t Device::requestsNoted() const {
+    std::lock_guard<std::mutex> lock(mutex_);
+    return requestsNoted_;
+}
+
+uint32_t Device::storeRequests() const {
+    std::lock_guard<std::mutex> lock(mutex_);
+    return storeRequests_;
+}
+
 int32_t Device::BeginUpgrade(uint32_t size) {
     std::lock_guard<std::mutex> lock(mutex_);
     if (size == 0 || size > wire::kMaxFirmwareSize) return wire::kErrBadSize;
@@ -310,7 +351,8 @@ std::string Device::Summary() const {
         << "channels: " << options_.shape.channels
         << ", alarm inputs: " << options_.shape.alarmInputs
         << ", alarm outputs: " << options_.shape.alarmOutputs << "\n"
-        << "reads answered: " << readsAnswered_ << ", stores accepted: " << storesAccepted_
+        << "reads answered: " << readsAnswered_ << ", store requests: " << storeRequests_
+        << ", stores accepted: " << storesAccepted_
         << ", records changed: " << stored_.entries.size() << "\n"
         << "faults: " << DescribeFaults(options_.faults) << "\n";
     for (int ch = 0; ch < options_.shape.channels; ++ch) out << "picture: " << overlay_[ch] << "\n";

@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <deque>
+#include <limits>
 #include <map>
 #include <mutex>
 #include <string>
@@ -27,6 +28,21 @@ struct DeviceOptions {
 };
 
 constexpr size_t kPlayLogSize = 64;
+
+// A request as the device received it over a connection, for tests to see what a client
+// asked in which order and what it was told. The answer is filled in once it is handled.
+constexpr int32_t kNotAnswered = std::numeric_limits<int32_t>::min();  // dropped or withheld
+struct RequestNote {
+    uint32_t number = 0;      // requests are numbered from 1 in the order they arrive
+    uint32_t connection = 0;  // the server's number of the connection, from 1
+    uint32_t request = 0;     // the request's number on its connection, from 1
+    uint16_t kind = 0;        // the wire command
+    uint32_t store = 0;       // store requests are numbered apart, from 1; 0 for others
+    int command = 0;          // the record of a read or store
+    int channel = 0;
+    int32_t answer = kNotAnswered;
+};
+constexpr size_t kRequestLogSize = 4096;
 
 class Device {
   public:
@@ -65,6 +81,16 @@ class Device {
     };
     void NotePlayStarted(int channel, int streamType);
     std::vector<PlayStart> PlaysStarted() const;
+
+    // Notes a request as it arrives, unanswered for now, and returns its number. A store also
+    // gets the next store number, and *atStore the command the faults hold for that number
+    // (which then leaves them), else "".
+    uint32_t NoteRequest(RequestNote note, std::string* atStore);
+    void NoteAnswer(uint32_t number, int32_t answer);
+    // The requests numbered above `after`, oldest first; the last kRequestLogSize are kept.
+    std::vector<RequestNote> RequestsAfter(uint32_t after) const;
+    uint32_t requestsNoted() const;
+    uint32_t storeRequests() const;
 
     int32_t BeginUpgrade(uint32_t size);
     // Bytes received so far, or an error (no upgrade begun, more than announced).
@@ -105,6 +131,9 @@ class Device {
     uint32_t storesAccepted_ = 0;
     uint32_t readsAnswered_ = 0;
     std::vector<PlayStart> playsStarted_;
+    std::deque<RequestNote> requestLog_;  // numbers run on without a gap
+    uint32_t requestsNoted_ = 0;
+    uint32_t storeRequests_ = 0;
 };
 
 }  // namespace vela::dvrsim

@@ -1,12 +1,36 @@
 #include "tools/dvrsim/faults.h"
 
+#include <cstdint>
+#include <limits>
 #include <sstream>
 
 namespace vela::dvrsim {
 
 namespace {
+
 constexpr int kMaxDelayMs = 60000;
+
+// "at-store N COMMAND": the command must be one the device can run when the store arrives.
+bool ApplyAtStore(std::istringstream& in, Faults* faults, std::string* reason) {
+    long number = 0;
+    std::string command;
+    const bool numbered =
+        (in >> number) && number > 0 &&
+        static_cast<unsigned long>(number) <= std::numeric_limits<uint32_t>::max();
+    if (!numbered || !std::getline(in >> std::ws, command)) {
+        *reason = "expected: at-store NUMBER COMMAND";
+        return false;
+    }
+    command.erase(command.find_last_not_of(" \t\r\n") + 1);
+    Faults scratch;
+    if (command != kDropCommand && command != kRebootCommand &&
+        !ApplyFaultCommand(command, &scratch, reason))
+        return false;
+    faults->atStore[static_cast<uint32_t>(number)] = command;
+    return true;
 }
+
+}  // namespace
 
 bool ApplyFaultCommand(const std::string& line, Faults* faults, std::string* reason) {
     std::istringstream in(line);
@@ -16,6 +40,7 @@ bool ApplyFaultCommand(const std::string& line, Faults* faults, std::string* rea
         *faults = Faults();
         return true;
     }
+    if (name == "at-store") return ApplyAtStore(in, faults, reason);
     long value = 0;
     if (!(in >> value)) {
         *reason = "expected: " + name + " NUMBER";
@@ -48,6 +73,8 @@ std::string DescribeFaults(const Faults& faults) {
     if (faults.delayMs) out << "delay " << faults.delayMs << "; ";
     if (faults.silent) out << "silent; ";
     if (faults.stallUpgradeAfter) out << "stall-upgrade " << faults.stallUpgradeAfter << "; ";
+    for (const auto& [number, command] : faults.atStore)
+        out << "at-store " << number << " " << command << "; ";
     std::string text = out.str();
     return text.empty() ? "none" : text.substr(0, text.size() - 2);
 }

@@ -133,7 +133,7 @@ void Server::ReapFinished() {
 
 // Connection thread.
 void Server::Serve(std::unique_ptr<platform::TcpSocket> socket, Connection* connection) {
-    ++connectionsServed_;
+    const uint32_t number = ++connectionsServed_;
     wire::SocketStream stream(std::move(socket));
     uint32_t generation = generation_;
     SessionHooks hooks;
@@ -141,7 +141,7 @@ void Server::Serve(std::unique_ptr<platform::TcpSocket> socket, Connection* conn
     hooks.farewell = [this] { return std::string(stopping_ ? "shutdown" : "reboot"); };
     hooks.reboot = [this] { Reboot(); };
     hooks.control = [this](const std::string& line, bool* ok) { return Control(line, ok); };
-    Session session(*device_, stream, hooks);
+    Session session(*device_, stream, hooks, number);
     session.Run();
     connection->done = true;
 }

@@ -23,8 +23,8 @@ bool Due(uint32_t now, uint32_t due) {
 
 }  // namespace
 
-Session::Session(Device& device, wire::ByteStream& stream, SessionHooks hooks)
-    : device_(device), stream_(stream), hooks_(std::move(hooks)) {}
+Session::Session(Device& device, wire::ByteStream& stream, SessionHooks hooks, uint32_t connection)
+    : device_(device), stream_(stream), hooks_(std::move(hooks)), connection_(connection) {}
 
 void Session::Run() {
     while (!hooks_.shouldEnd()) {
@@ -55,9 +55,11 @@ uint32_t Session::MsUntilNextPacket() const {
 
 bool Session::Handle(const wire::Frame& request) {
     if (request.sequence == 0) return false;  // only the device sends unnumbered frames
-    Faults faults = device_.faults();
+    uint32_t noted = 0;
     if (request.command != wire::kControl) {
         ++requests_;
+        if (!NoteRequest(request, &noted)) return false;
+        const Faults faults = device_.faults();  // as a command planned for this store left them
         if (faults.dropAfter > 0 && requests_ > faults.dropAfter) return false;
         if (faults.silent || UpgradeStalls(request.command, faults)) return true;
         if (faults.delayMs > 0) platform::SleepMs(static_cast<uint32_t>(faults.delayMs));
@@ -65,7 +67,32 @@ bool Session::Handle(const wire::Frame& request) {
     std::vector<uint8_t> payload;
     bool close = false;
     int32_t status = Dispatch(request, &payload, &close);
+    if (noted) device_.NoteAnswer(noted, status);
     return Reply(request, status, std::move(payload)) && !close;
+}
+
+bool Session::NoteRequest(const wire::Frame& request, uint32_t* number) {
+    RequestNote note;
+    note.connection = connection_;
+    note.request = static_cast<uint32_t>(requests_);
+    note.kind = request.command;
+    if (request.command == wire::kGetConfig || request.command == wire::kSetConfig) {
+        wire::PayloadReader in(request.payload);
+        note.command = in.I32();
+        note.channel = in.I32();
+    }
+    std::string atStore;
+    *number = device_.NoteRequest(note, &atStore);
+    if (atStore == kDropCommand) return false;
+    if (atStore == kRebootCommand) {
+        hooks_.reboot();
+        return false;
+    }
+    if (!atStore.empty()) {
+        bool ok = false;
+        hooks_.control(atStore, &ok);
+    }
+    return true;
 }
 
 bool Session::UpgradeStalls(uint16_t command, const Faults& faults) const {

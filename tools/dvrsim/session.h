@@ -22,7 +22,8 @@ struct SessionHooks {
 
 class Session {
   public:
-    Session(Device& device, wire::ByteStream& stream, SessionHooks hooks);
+    // connection: the server's number of this connection, noted with its store requests.
+    Session(Device& device, wire::ByteStream& stream, SessionHooks hooks, uint32_t connection = 0);
     // Serves until the client leaves, the connection breaks, a fault drops it or the hooks
     // say to end.
     void Run();
@@ -42,6 +43,9 @@ class Session {
     };
 
     bool Reply(const wire::Frame& request, int32_t status, std::vector<uint8_t> payload = {});
+    // Notes a request; for a store, runs what the faults hold for its number, and false when
+    // that ends the connection here.
+    bool NoteRequest(const wire::Frame& request, uint32_t* number);
     // True when the stall-upgrade fault withholds the answer to this upgrade request.
     bool UpgradeStalls(uint16_t command, const Faults& faults) const;
     int32_t Dispatch(const wire::Frame& request, std::vector<uint8_t>* payload, bool* close);
@@ -53,6 +57,7 @@ class Session {
     Device& device_;
     wire::ByteStream& stream_;
     SessionHooks hooks_;
+    uint32_t connection_;
     bool loggedIn_ = false;
     int requests_ = 0;
     std::vector<Play> plays_;
