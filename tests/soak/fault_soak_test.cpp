@@ -227,9 +227,13 @@ class FaultSoak : public ::testing::Test {
     void ExpectSameAsTwin() {
         const std::map<int, std::vector<uint8_t>> held = device.StorableRecords();
         const std::map<int, std::vector<uint8_t>> wanted = twin.StorableRecords();
-        for (const auto& [command, bytes] : wanted)
+        const std::map<int, std::vector<uint8_t>> kept = device.StateFileRecords();
+        for (const auto& [command, bytes] : wanted) {
             EXPECT_TRUE(held.at(command) == bytes)
                 << "record " << command << " differs from the twin's";
+            EXPECT_TRUE(kept.count(command) && kept.at(command) == bytes)
+                << "record " << command << " of the state file differs from the twin's";
+        }
         for (int channel = 0; channel < kChannels; ++channel) {
             const PresetReadback mine = device.ReadPresets(channel);
             const PresetReadback twins = twin.ReadPresets(channel);

@@ -22,6 +22,26 @@ constexpr size_t kClockBytes = 32;     // the first eight integers of record 18
 constexpr size_t kTcpPortOffset = 80;  // record 20: the port the device listens on
 constexpr char kPresetFolder[] = "DVSYTFILE";
 
+// Every record a Save may store, as the device holds it (arrays whole), by command. Left out:
+// the clock fields of the general settings (they read back as the device's clock) and the port
+// the device listens on (its own; the soak does not edit it).
+std::map<int, std::vector<uint8_t>> StorableRecordsOf(dvrsim::Device& device) {
+    std::map<int, std::vector<uint8_t>> records;
+    size_t count = 0;
+    const dvrsim::RecordSpec* table = dvrsim::RecordTable(&count);
+    for (size_t i = 0; i < count; ++i) {
+        if (!table[i].storable) continue;
+        std::vector<uint8_t> bytes;
+        device.Read(table[i].command, -1, dvrsim::WholeSize(table[i]), &bytes);
+        if (table[i].command == dvrsim::kRecSystem && bytes.size() >= kClockBytes)
+            bytes.erase(bytes.begin(), bytes.begin() + kClockBytes);
+        if (table[i].command == dvrsim::kRecNetwork && bytes.size() >= kTcpPortOffset + 4)
+            WriteI32(bytes.data(), kTcpPortOffset, 0);
+        records[table[i].command] = std::move(bytes);
+    }
+    return records;
+}
+
 }  // namespace
 
 SoakDevice::SoakDevice(const testing::TempFolder& folder, const std::string& name, int channels,
@@ -40,13 +60,12 @@ std::string SoakDevice::PresetFile() const {
 
 bool SoakDevice::Start(std::string* reason) {
     std::remove(PresetFile().c_str());
-    dvrsim::ServerOptions options;
-    options.port = 0;
-    options.rebootMs = kRebootMs;
-    options.device.statePath = folder_.File(address_ + ".state");
-    options.device.shape.channels = channels_;
-    options.device.shape.alarmInputs = alarmInputs_;
-    server_ = std::make_unique<dvrsim::Server>(options);
+    options_.port = 0;
+    options_.rebootMs = kRebootMs;
+    options_.device.statePath = folder_.File(address_ + ".state");
+    options_.device.shape.channels = channels_;
+    options_.device.shape.alarmInputs = alarmInputs_;
+    server_ = std::make_unique<dvrsim::Server>(options_);
     return server_->Start(reason);
 }
 
@@ -67,20 +86,13 @@ bool SoakDevice::Control(const std::string& command) {
 }
 
 std::map<int, std::vector<uint8_t>> SoakDevice::StorableRecords() {
-    std::map<int, std::vector<uint8_t>> records;
-    size_t count = 0;
-    const dvrsim::RecordSpec* table = dvrsim::RecordTable(&count);
-    for (size_t i = 0; i < count; ++i) {
-        if (!table[i].storable) continue;
-        std::vector<uint8_t> bytes;
-        device().Read(table[i].command, -1, dvrsim::WholeSize(table[i]), &bytes);
-        if (table[i].command == dvrsim::kRecSystem && bytes.size() >= kClockBytes)
-            bytes.erase(bytes.begin(), bytes.begin() + kClockBytes);
-        if (table[i].command == dvrsim::kRecNetwork && bytes.size() >= kTcpPortOffset + 4)
-            WriteI32(bytes.data(), kTcpPortOffset, 0);
-        records[table[i].command] = std::move(bytes);
-    }
-    return records;
+    return StorableRecordsOf(device());
+}
+
+std::map<int, std::vector<uint8_t>> SoakDevice::StateFileRecords() const {
+    dvrsim::Device restarted(options_.device);
+    if (!restarted.Load()) return {};
+    return StorableRecordsOf(restarted);
 }
 
 PresetReadback SoakDevice::ReadPresets(int channel) const {

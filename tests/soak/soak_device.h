@@ -46,10 +46,12 @@ class SoakDevice {
 
     dvrsim::Device& device() { return server_->device(); }
     const std::string& address() const { return address_; }
-    // Every record a Save may store, as the device holds it now (arrays whole), by command.
-    // Left out: the clock fields of the general settings (they read back as the device's
-    // clock) and the port the device listens on (its own; the soak does not edit it).
+    // Every record a Save may store, as the device holds it now (arrays whole), by command,
+    // without the clock fields and the device's own port.
     std::map<int, std::vector<uint8_t>> StorableRecords();
+    // The same records as the device's state file holds them: what a restarted dvrsim would
+    // answer. Empty when the file cannot be loaded.
+    std::map<int, std::vector<uint8_t>> StateFileRecords() const;
     // What the plug-in's preset readers answer for a channel of this device.
     PresetReadback ReadPresets(int channel) const;
 
@@ -60,6 +62,7 @@ class SoakDevice {
     std::string address_;
     int channels_;
     int alarmInputs_;
+    dvrsim::ServerOptions options_;
     std::unique_ptr<dvrsim::Server> server_;
 };
 
