@@ -37,6 +37,31 @@ TEST_F(PtzPageTest, EnterEscapeF4AndAltDoNothingAndMotionNeedsALogin) {
     ws().SendMouse(Item(id::kLeft), platform::EventKind::MouseDown, {2, 2});
     ws().SendMouse(Item(id::kLeft), platform::EventKind::MouseUp, {2, 2});
     EXPECT_TRUE(sdk.CallsOf(device::kOrdPtzControl).empty());
+    // Every other key and the pointer's moves go on to the controls (a skin button's hover).
+    platform::Event passed;
+    passed.window = Item(id::kAddress);
+    passed.kind = platform::EventKind::KeyDown;
+    passed.key = 'A';
+    EXPECT_FALSE(page->PreTranslate(passed));
+    passed.window = Item(id::kLeft);
+    for (auto kind : {platform::EventKind::MouseMove, platform::EventKind::MouseHover,
+                      platform::EventKind::MouseLeave}) {
+        passed.kind = kind;
+        EXPECT_FALSE(page->PreTranslate(passed));
+    }
+}
+
+TEST_F(PtzPageTest, APressOnAControlOtherThanAMotionButtonMovesNothing) {
+    Open(4);
+    page->ShowWindow(true);
+    ASSERT_EQ(page->UpdateRecords(0, kKeepPreview), 1);
+    for (int other : {id::kCopy, id::kAddress}) {
+        ws().SendMouse(Item(other), platform::EventKind::MouseDown, {2, 2});
+        ws().SendMouse(Item(other), platform::EventKind::MouseUp, {2, 2});
+    }
+    EXPECT_TRUE(sdk.CallsOf(device::kOrdPtzControl).empty());
+    ws().SendMouse(Item(id::kUp), platform::EventKind::MouseDown, {2, 2});
+    EXPECT_EQ(sdk.CallsOf(device::kOrdPtzControl).size(), 1u);
 }
 
 TEST_F(PtzPageTest, StoredSpeedsOutsideTheListShowAsTheDefault) {
