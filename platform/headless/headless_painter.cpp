@@ -285,6 +285,7 @@ void HeadlessWindowSystem::PaintPending(HeadlessWindow* window) {
 bool HeadlessWindowSystem::Snapshot(WindowHandle handle, const std::string& path) {
     HeadlessWindow* window = Find(handle);
     if (!window || window->rect.Width() <= 0 || window->rect.Height() <= 0) return false;
+    AwaitPlayerFrames(window);
     Pixmap pixmap(window->rect.Width(), window->rect.Height(), PixelOf(kFace));
     RenderTree(window, pixmap, {0, 0}, {0, 0, pixmap.width, pixmap.height});
     FreeDestroyed();

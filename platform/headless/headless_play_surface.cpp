@@ -1,6 +1,11 @@
 // Play windows in the headless build: the VelaSurface a player library renders into, the
 // canvas over a surface for the per-frame overlay, and the last complete frame in snapshots.
+// A snapshot of a window whose player is running waits for a frame completed after it was
+// asked for, so it shows what was just done to the page, as a person would see it a frame later.
 #include <algorithm>
+#include <chrono>
+#include <utility>
+#include <vector>
 
 #include "platform/headless/window_system_headless.h"
 
@@ -11,6 +16,9 @@ namespace {
 // Bounds a surface handed back as a device context before its pixels are drawn on: a play
 // window is never this big.
 constexpr int32_t kMaxSurfaceSide = 8192;
+// How long a snapshot waits for a running player's next frame, and how recent a surface's last
+// frame must be for its player to count as running: a few frames at any preview's rate.
+constexpr std::chrono::milliseconds kFrameWait{400};
 
 bool Usable(const VelaSurface* s) {
     return s && s->pixels && s->width > 0 && s->height > 0 && s->width <= kMaxSurfaceSide &&
@@ -54,8 +62,37 @@ void HeadlessWindowSystem::FrameCompleted(void* playTarget) {
         if (&surface->surface != playTarget) continue;
         std::copy(surface->pixels.begin(), surface->pixels.end(), surface->shown.begin());
         surface->hasFrame = true;
+        ++surface->framesCompleted;
+        surface->lastFrameAt = std::chrono::steady_clock::now();
+        m_frameCompleted.notify_all();
         return;
     }
+}
+
+// UI thread: waits, at most kFrameWait, for one more frame on each visible play window under
+// `window` whose player is running. A stopped player's last frame is taken as it stands.
+void HeadlessWindowSystem::AwaitPlayerFrames(HeadlessWindow* window) {
+    std::vector<const PlaySurface*> playing;
+    std::vector<HeadlessWindow*> pending{window};
+    while (!pending.empty()) {
+        HeadlessWindow* next = pending.back();
+        pending.pop_back();
+        if (!next->visible) continue;
+        if (next->playSurface) playing.push_back(next->playSurface.get());
+        pending.insert(pending.end(), next->children.begin(), next->children.end());
+    }
+    std::unique_lock<std::mutex> lock(m_surfaceLock);
+    const auto now = std::chrono::steady_clock::now();
+    std::vector<std::pair<const PlaySurface*, uint64_t>> awaited;
+    for (const PlaySurface* surface : playing)
+        if (surface->hasFrame && now - surface->lastFrameAt < kFrameWait)
+            awaited.emplace_back(surface, surface->framesCompleted + 1);
+    if (awaited.empty()) return;
+    m_frameCompleted.wait_for(lock, kFrameWait, [&] {
+        for (const auto& [surface, wanted] : awaited)
+            if (surface->framesCompleted < wanted) return false;
+        return true;
+    });
 }
 
 // UI thread, as the window is destroyed: no frame is completed on it afterwards.

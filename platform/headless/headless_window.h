@@ -2,6 +2,7 @@
 // control, as far as the plug-in reads or changes it. Internal to the headless window system.
 #pragma once
 
+#include <chrono>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -39,13 +40,15 @@ constexpr int kDefaultEditLimit = 30000;
 constexpr int kMaximumEditLimit = 0x7FFFFFFE;
 
 // A play window's picture. The player's thread paints `pixels` through `surface` and, once a
-// frame is complete, it is copied to `shown`, which the snapshot reads; `shown` and `hasFrame`
-// are guarded by the window system's surface lock.
+// frame is complete, it is copied to `shown`, which the snapshot reads; `shown`, `hasFrame`,
+// `framesCompleted` and `lastFrameAt` are guarded by the window system's surface lock.
 struct PlaySurface {
     std::vector<uint32_t> pixels;
     VelaSurface surface{};
     std::vector<uint32_t> shown;
     bool hasFrame = false;
+    uint64_t framesCompleted = 0;
+    std::chrono::steady_clock::time_point lastFrameAt;
 };
 
 struct HeadlessWindow {

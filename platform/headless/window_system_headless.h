@@ -4,6 +4,7 @@
 // UI thread only, except Post, CanvasForDeviceContext and FrameCompleted.
 #pragma once
 
+#include <condition_variable>
 #include <deque>
 #include <memory>
 #include <mutex>
@@ -176,6 +177,7 @@ class HeadlessWindowSystem : public WindowSystem {
 
     // Play windows (headless_play_surface.cpp).
     void ForgetPlaySurface(const PlaySurface* surface);
+    void AwaitPlayerFrames(HeadlessWindow* window);
     void DrawShownFrame(const HeadlessWindow* window, Pixmap& pixmap, Point origin,
                         const Rect& clip);
 
@@ -190,6 +192,7 @@ class HeadlessWindowSystem : public WindowSystem {
     // Guards the registered play surfaces and their shown frames: the player's thread
     // completes frames while the UI thread takes snapshots.
     std::mutex m_surfaceLock;
+    std::condition_variable m_frameCompleted;
     std::vector<PlaySurface*> m_surfaces;
 
     HeadlessWindow* m_capture = nullptr;

@@ -245,17 +245,19 @@ TEST_F(AlarmConsoleEndToEnd, TheHostsMotionAlarmFlashesTheMarkedAreaRedAndYellow
             answered += ThePlugin().setMotionAlarmState(1, 0, state);
         }
     });
-    RunConsole("page Alarm\nselect CmbChNO 1\nclick BtnClear\ndrag PlayWnd 10 10 100 60\n" +
-               Snapshots("plain", kShots) + "dump @marked.txt\nwait 300\n" +
-               Snapshots("flash", kShots) + "dump @quiet.txt\nwait 300\n" +
-               Snapshots("quiet", kShots) + "button Exit\n");
+    // Channel 1's preview starts with the choice: the wait lets its first frames arrive.
+    RunConsole(
+        "page Alarm\nselect CmbChNO 1\nclick BtnClear\ndrag PlayWnd 10 10 100 60\n"
+        "wait 300\n" +
+        Snapshots("plain", kShots) + "dump @marked.txt\nwait 300\n" + Snapshots("flash", kShots) +
+        "dump @quiet.txt\nwait 300\n" + Snapshots("quiet", kShots) + "button Exit\n");
     feed.join();
     EXPECT_EQ(answered.load(), 2) << "the console was open for both";
 
     // The left edge of the marked area, 2 pixels wide. A Windows snapshot repaints the play
     // window black before it copies the screen and only now and then catches a frame drawn in
     // between: the colours are checked on the frames caught (on the headless console, every
-    // snapshot shows the last frame).
+    // snapshot shows a frame completed after it was asked for).
     const std::vector<uint32_t> plain = OutlineColours("plain", kShots, 1, 30);
     const std::vector<uint32_t> flash = OutlineColours("flash", kShots, 1, 30);
     const std::vector<uint32_t> quiet = OutlineColours("quiet", kShots, 1, 30);

@@ -2,7 +2,11 @@
 // surface handed back as the frame's device context, and the live frame in snapshots.
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <cstdio>
+#include <thread>
+
+#include "platform/kernel.h"
 
 #include "platform/vela_surface.h"
 #include "tests/play_wnd/play_fixture.h"
@@ -77,6 +81,33 @@ TEST_F(PlaySurfaceTest, TheSnapshotShowsTheLastCompleteFrame) {
     wstest::Bmp bmp;
     ASSERT_TRUE(wstest::ReadBmp(path, bmp));
     EXPECT_EQ(bmp.At(inside.x, inside.y), platform::Rgb(0x20, 0x40, 0x60));
+}
+
+// The player keeps painting, each frame in the next shade of blue. A snapshot asked for after
+// frame N was complete shows frame N+1 or later: what was done to the page before it is seen.
+TEST_F(PlaySurfaceTest, ASnapshotOfARunningPlayerShowsAFrameCompletedAfterItWasAsked) {
+    play.SetAreaRect({});
+    std::atomic<uint32_t> completed{0};
+    std::atomic<bool> stop{false};
+    std::thread player([&] {
+        for (uint32_t shade = 1; !stop && shade < 0xFF; ++shade) {
+            for (int i = 0; i < surface->width * surface->height; ++i) surface->pixels[i] = shade;
+            play.DrawOverlay(surface, kDrawGrid, this);
+            completed = shade;
+            platform::SleepMs(20);
+        }
+    });
+    while (completed == 0) platform::SleepMs(1);
+    const std::string path = wstest::TempFile("play_surface_running.bmp");
+    const uint32_t before = completed;
+    const bool taken = Ws().Snapshot(parent, path);
+    stop = true;
+    player.join();
+    ASSERT_TRUE(taken);
+    wstest::Bmp bmp;
+    ASSERT_TRUE(wstest::ReadBmp(path, bmp));
+    EXPECT_GT(platform::BlueOf(bmp.At(kPlace.left + 100, kPlace.top + 100)),
+              static_cast<int>(before));
 }
 
 TEST(PlaySurfaceCanvasTest, AnUnusableSurfaceGivesNoCanvas) {
