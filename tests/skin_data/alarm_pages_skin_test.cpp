@@ -4,21 +4,14 @@
 // cell).
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <string>
 #include <vector>
 
 #include "pages/alarm/alarm_templates.h"
-#include "resources/control_styles.h"
 #include "tests/skin_data/shipped_skin.h"
 
 namespace vela::test {
 namespace {
-
-constexpr int kFontCellWidth = 6;
-constexpr int kFontCellHeight = 13;
-constexpr int kTextInset = 2;     // a label's text starts this far in from its left edge
-constexpr int kComboChrome = 20;  // the arrow button and the field's margins
 
 struct List {
     const char* key;
@@ -47,18 +40,6 @@ class AlarmPagesSkinTest : public ::testing::TestWithParam<PageSkin> {
         page = {0, 0, background.Width(), background.Height()};
     }
     const char* Section() const { return GetParam().dialog->section; }
-    // A skin button takes its picture's size; a drop-down list counts by its closed field.
-    ui::Rect Shown(const resources::ControlTemplate& control) const {
-        ui::Rect rect = ui::ReadIniRect(Section(), control.key, ControlPosFile());
-        if ((control.style & resources::kBsTypeMask) == resources::kBsOwnerDraw &&
-            control.kind == resources::ControlKind::PushButton) {
-            rect.right = rect.left + button.Width();
-            rect.bottom = rect.top + button.Height();
-        }
-        if (control.kind == resources::ControlKind::ComboBox)
-            rect.bottom = rect.top + std::min(rect.Height(), kComboFieldPixels);
-        return rect;
-    }
 
     ui::CDibImage background, button;
     ui::Rect page;
@@ -70,11 +51,8 @@ TEST_P(AlarmPagesSkinTest, EveryControlHasItsOwnPlaceInsideThePage) {
     for (size_t i = 0; i < dialog.controlCount; ++i) {
         const resources::ControlTemplate& control = dialog.controls[i];
         SCOPED_TRACE(control.key);
-        ASSERT_FALSE(Lookup(ControlPosFile(), Section(), control.key).empty());
-        const ui::Rect rect = Shown(control);
-        EXPECT_GE(rect.Width(), 1);
-        EXPECT_GE(rect.Height(), 1);
-        EXPECT_TRUE(Inside(rect, page));
+        const ui::Rect rect = Shown(Section(), control, &button);
+        ExpectPlacedInside(Section(), control, rect, page);
         (control.kind == resources::ControlKind::GroupBox ? groups : controls)
             .push_back({control.key, rect});
     }
@@ -92,13 +70,8 @@ TEST_P(AlarmPagesSkinTest, EveryCaptionFitsItsLabelOrButton) {
     const resources::DialogTemplate& dialog = *GetParam().dialog;
     for (size_t i = 0; i < dialog.controlCount; ++i) {
         const resources::ControlTemplate& control = dialog.controls[i];
-        if (!*control.caption) continue;
-        SCOPED_TRACE(control.caption);
-        const std::string caption = Lookup(ButtonTextFile(), Section(), control.caption);
-        EXPECT_FALSE(caption.empty());
-        const ui::Rect rect = Shown(control);
-        EXPECT_LE(kTextInset + static_cast<int>(caption.size()) * kFontCellWidth, rect.Width());
-        EXPECT_GE(rect.Height(), kFontCellHeight);
+        if (*control.caption)
+            ExpectCaptionFits(Section(), control.caption, Shown(Section(), control, &button));
     }
 }
 
@@ -106,12 +79,8 @@ TEST_P(AlarmPagesSkinTest, ListEntriesHaveTextsThatFitTheirLists) {
     for (const List& list : GetParam().lists) {
         const ui::Rect rect = ui::ReadIniRect(Section(), list.key, ControlPosFile());
         EXPECT_GE(rect.Height(), 120) << list.key << ": the dropped list shows its entries";
-        for (const std::string& entry : list.entries) {
-            SCOPED_TRACE(entry);
-            const std::string text = Lookup(TextResFile(), list.section, entry);
-            EXPECT_FALSE(text.empty());
-            EXPECT_LE(static_cast<int>(text.size()) * kFontCellWidth, rect.Width() - kComboChrome);
-        }
+        for (const std::string& entry : list.entries)
+            ExpectEntryFits(Lookup(TextResFile(), list.section, entry), rect);
     }
 }
 

@@ -4,7 +4,6 @@
 // system's 6-pixel font cell).
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -45,14 +44,8 @@ TEST(ChannelPageSkin, EveryShownControlHasItsOwnPlaceAndThePictureIsCif) {
         const resources::ControlTemplate& control = dialog.controls[i];
         if (!*control.key || Unused(control.id) || control.id == id::kSchedule) continue;
         SCOPED_TRACE(control.key);
-        ui::Rect rect = Place(control.key);
-        if (control.kind == resources::ControlKind::ComboBox)
-            rect.bottom = rect.top + std::min(rect.Height(), kComboFieldPixels);
-        if (control.kind == resources::ControlKind::PushButton)
-            rect = {rect.left, rect.top, rect.left + button.Width(), rect.top + button.Height()};
-        EXPECT_GE(rect.Width(), 1);
-        EXPECT_GE(rect.Height(), 1);
-        EXPECT_TRUE(Inside(rect, page));
+        const ui::Rect rect = Shown(kSection, control, &button);
+        ExpectPlacedInside(kSection, control, rect, page);
         (Inside(rect, schedule) ? framed : outside).push_back({control.key, rect});
     }
     EXPECT_TRUE(Inside(picture, page));
@@ -65,15 +58,9 @@ TEST(ChannelPageSkin, EveryLabelAndButtonCaptionFitsIt) {
     const resources::DialogTemplate& dialog = kChannelTemplate;
     for (size_t i = 0; i < dialog.controlCount; ++i) {
         const resources::ControlTemplate& control = dialog.controls[i];
-        if (control.kind != resources::ControlKind::Static || !*control.caption ||
-            Unused(control.id))
-            continue;
-        SCOPED_TRACE(control.caption);
-        const std::string caption = Lookup(ButtonTextFile(), kSection, control.caption);
-        EXPECT_FALSE(caption.empty());
-        const ui::Rect rect = Place(control.key);
-        EXPECT_LE(kTextInset + TextWidth(caption), rect.Width());
-        EXPECT_GE(rect.Height(), kFontCellHeight);
+        if (control.kind == resources::ControlKind::Static && *control.caption &&
+            !Unused(control.id))
+            ExpectCaptionFits(kSection, control.caption, Place(control.key));
     }
     for (const char* caption : {"CopyToChBtn", "CopyToWeekBtn", "RecordScheduleGroup"})
         EXPECT_FALSE(Lookup(ButtonTextFile(), kSection, caption).empty()) << caption;
@@ -81,9 +68,8 @@ TEST(ChannelPageSkin, EveryLabelAndButtonCaptionFitsIt) {
 
 TEST(ChannelPageSkin, ListEntriesFitTheirLists) {
     auto fits = [](const char* list, const std::string& text) {
-        SCOPED_TRACE(text);
-        EXPECT_FALSE(text.empty()) << list;
-        EXPECT_LE(TextWidth(text), Place(list).Width() - kComboChrome) << list;
+        SCOPED_TRACE(list);
+        ExpectEntryFits(text, Place(list));
     };
     auto entry = [](const std::string& key) { return Lookup(TextResFile(), "DVSInfo", key); };
     for (int k = 0; k < kResolutionCount; ++k)

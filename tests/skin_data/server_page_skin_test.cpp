@@ -18,21 +18,11 @@ namespace {
 constexpr char kSection[] = "DvsCfgServer";
 class ServerPageSkinTest : public ::testing::Test {
   protected:
-    void SetUp() override {
-        ASSERT_TRUE(LoadPicture(background, "setserverbkg.bmp"));
-        page = {0, 0, background.Width(), background.Height()};
-        const ui::Rect placed = ui::ReadIniRect(kSection, ui::kDialogPositionKey, ControlPosFile());
-        if (placed.Width() >= 1) page.right = placed.Width();
-        if (placed.Height() >= 1) page.bottom = placed.Height();
-    }
-
     // Where the page puts the control: its key's rectangle, a drop-down list counted by its
     // closed field, a label moved beside its control when the page aligns labels.
-    static ui::Rect Shown(const resources::ControlTemplate& control,
-                          const resources::ControlTemplate* labelled) {
-        ui::Rect rect = ui::ReadIniRect(kSection, control.key, ControlPosFile());
-        if (control.kind == resources::ControlKind::ComboBox)
-            rect.bottom = rect.top + std::min(rect.Height(), kComboFieldPixels);
+    static ui::Rect ShownBeside(const resources::ControlTemplate& control,
+                                const resources::ControlTemplate* labelled) {
+        ui::Rect rect = Shown(kSection, control);
         if (labelled && ui::LabelsAligned(kSection, ControlPosFile())) {
             const ui::Rect to = ui::ReadIniRect(kSection, labelled->key, ControlPosFile());
             const int width = rect.Width();
@@ -45,8 +35,7 @@ class ServerPageSkinTest : public ::testing::Test {
         return rect;
     }
 
-    ui::CDibImage background;
-    ui::Rect page;
+    const ui::Rect page = WindowArea(kSection, "setserverbkg.bmp");
 };
 
 TEST_F(ServerPageSkinTest, EveryControlAndLabelHasItsOwnPlaceInsideThePage) {
@@ -55,17 +44,13 @@ TEST_F(ServerPageSkinTest, EveryControlAndLabelHasItsOwnPlaceInsideThePage) {
     for (size_t i = 0; i < dialog.controlCount; ++i) {
         const resources::ControlTemplate& control = dialog.controls[i];
         SCOPED_TRACE(control.key);
-        ASSERT_FALSE(Lookup(ControlPosFile(), kSection, control.key).empty());
         const bool label = control.kind == resources::ControlKind::Static;
         // Each label comes just before its control in the template.
         const resources::ControlTemplate* labelled =
             label && i + 1 < dialog.controlCount ? &dialog.controls[i + 1] : nullptr;
-        const ui::Rect rect = Shown(control, labelled);
+        const ui::Rect rect = ShownBeside(control, labelled);
         // Explicit sizes: a natural size differs between the two window systems.
-        EXPECT_GE(rect.Width(), 1);
-        EXPECT_GE(rect.Height(), 1);
-        EXPECT_TRUE(Inside(rect, page))
-            << rect.left << "," << rect.top << "," << rect.right << "," << rect.bottom;
+        ExpectPlacedInside(kSection, control, rect, page);
         placed.push_back({control.key, rect});
     }
     EXPECT_TRUE(NoOverlaps(placed));
@@ -86,13 +71,9 @@ TEST_F(ServerPageSkinTest, EveryLabelHasACaptionThatFitsIt) {
     const resources::DialogTemplate& dialog = pages::server::kServerTemplate;
     for (size_t i = 0; i < dialog.controlCount; ++i) {
         const resources::ControlTemplate& control = dialog.controls[i];
-        if (control.kind != resources::ControlKind::Static) continue;
-        SCOPED_TRACE(control.caption);
-        const std::string caption = Lookup(ButtonTextFile(), kSection, control.caption);
-        EXPECT_FALSE(caption.empty());
-        const ui::Rect rect = ui::ReadIniRect(kSection, control.key, ControlPosFile());
-        EXPECT_LE(kTextInset + TextWidth(caption), rect.Width());
-        EXPECT_GE(rect.Height(), kFontCellHeight);
+        if (control.kind == resources::ControlKind::Static)
+            ExpectCaptionFits(kSection, control.caption,
+                              ui::ReadIniRect(kSection, control.key, ControlPosFile()));
     }
 }
 
@@ -107,13 +88,9 @@ TEST_F(ServerPageSkinTest, ListEntriesHaveTextsThatFitTheirLists) {
           "LanRussian", "LanFrench", "LanGerman"}},
     };
     for (const auto& list : lists) {
-        const int width = ui::ReadIniRect(kSection, list.list, ControlPosFile()).Width();
-        for (const char* entry : list.entries) {
-            SCOPED_TRACE(entry);
-            const std::string text = Lookup(ButtonTextFile(), kSection, entry);
-            EXPECT_FALSE(text.empty());
-            EXPECT_LE(TextWidth(text), width - kComboChrome);
-        }
+        const ui::Rect rect = ui::ReadIniRect(kSection, list.list, ControlPosFile());
+        for (const char* entry : list.entries)
+            ExpectEntryFits(Lookup(ButtonTextFile(), kSection, entry), rect);
     }
 }
 

@@ -4,12 +4,14 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
 #include "platform/kernel.h"
 #include "resources/dialog_template.h"
 #include "ui/dib_image.h"
+#include "ui/placement.h"
 #include "ui/rect.h"
 #include "ui/skin_values.h"
 #include "ui/text_resources.h"
@@ -73,6 +75,55 @@ inline ::testing::AssertionResult NoOverlaps(const std::vector<Placed>& placed) 
 // A picture of the skin folder, loaded as the plug-in loads it.
 inline bool LoadPicture(ui::CDibImage& image, const std::string& fileName) {
     return image.Load(SkinFolder() + fileName) && image.Width() > 0 && image.Height() > 0;
+}
+
+// A window's own area: its "DlgPos" size where that gives one, else its background's.
+inline ui::Rect WindowArea(const std::string& section, const std::string& backgroundFile) {
+    ui::CDibImage picture;
+    EXPECT_TRUE(LoadPicture(picture, backgroundFile)) << backgroundFile;
+    const ui::Rect place = ui::ReadIniRect(section, ui::kDialogPositionKey, ControlPosFile());
+    return {0, 0, place.Width() >= 1 ? place.Width() : picture.Width(),
+            place.Height() >= 1 ? place.Height() : picture.Height()};
+}
+
+// Where a window shows the control: its key's rectangle, a drop-down list counted by its
+// closed field, a skin button (given its picture) at the picture's size.
+inline ui::Rect Shown(const std::string& section, const resources::ControlTemplate& control,
+                      const ui::CDibImage* button = nullptr) {
+    ui::Rect rect = ui::ReadIniRect(section, control.key, ControlPosFile());
+    if (control.kind == resources::ControlKind::ComboBox)
+        rect.bottom = rect.top + std::min(rect.Height(), kComboFieldPixels);
+    if (button && control.kind == resources::ControlKind::PushButton)
+        rect = {rect.left, rect.top, rect.left + button->Width(), rect.top + button->Height()};
+    return rect;
+}
+
+// The control has a position key of its own and a rectangle of at least a pixel inside AREA.
+inline void ExpectPlacedInside(const std::string& section,
+                               const resources::ControlTemplate& control, const ui::Rect& rect,
+                               const ui::Rect& area) {
+    EXPECT_FALSE(Lookup(ControlPosFile(), section, control.key).empty());
+    EXPECT_GE(rect.Width(), 1);
+    EXPECT_GE(rect.Height(), 1);
+    EXPECT_TRUE(Inside(rect, area))
+        << rect.left << "," << rect.top << "," << rect.right << "," << rect.bottom;
+}
+
+// The caption key has a text in the skin that fits the control it is shown on.
+inline void ExpectCaptionFits(const std::string& section, const std::string& captionKey,
+                              const ui::Rect& rect) {
+    SCOPED_TRACE(captionKey);
+    const std::string caption = Lookup(ButtonTextFile(), section, captionKey);
+    EXPECT_FALSE(caption.empty());
+    EXPECT_LE(kTextInset + TextWidth(caption), rect.Width());
+    EXPECT_GE(rect.Height(), kFontCellHeight);
+}
+
+// A list entry's text is given and fits the closed field of the list at LIST.
+inline void ExpectEntryFits(const std::string& text, const ui::Rect& list) {
+    SCOPED_TRACE(text);
+    EXPECT_FALSE(text.empty());
+    EXPECT_LE(TextWidth(text), list.Width() - kComboChrome);
 }
 
 }  // namespace vela::test
