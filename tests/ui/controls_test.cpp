@@ -144,17 +144,6 @@ TEST_F(ButtonTest, RadioClickChecksItselfAndClearsItsGroup) {
     EXPECT_EQ(ws().GetCheck(Item(id::kCheckEnable)), 1);
 }
 
-TEST_F(ButtonTest, MoveWindowPlacesInParentClientCoordinates) {
-    ui::Window push(Item(id::kBtnPush));
-    push.MoveWindow({10, 20, 110, 45});
-    EXPECT_EQ(push.GetClientRect(), (platform::Rect{0, 0, 100, 25}));
-    const platform::Point origin = dialog->ClientToScreen({0, 0});
-    const platform::Rect onScreen = push.GetWindowRect();
-    EXPECT_EQ(onScreen.left - origin.x, 10);
-    EXPECT_EQ(onScreen.top - origin.y, 20);
-    EXPECT_EQ(push.ScreenToClient({onScreen.left + 3, onScreen.top + 4}), (platform::Point{3, 4}));
-}
-
 using IpAddressTest = UiTest;
 
 TEST_F(IpAddressTest, BlankSetClear) {

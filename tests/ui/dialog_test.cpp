@@ -44,14 +44,6 @@ TEST_F(NotificationTest, RowClickNotifiesChangesBeforeTheClick) {
     EXPECT_LT(deselect, select);
 }
 
-TEST_F(NotificationTest, MessageMapReachesTheHandler) {
-    ws().Click(Item(id::kBtnPush));
-    EXPECT_EQ(dialog->pushCount, 1);
-    EXPECT_THAT(answers.messages, ElementsAre("Test|Pushed"));
-    ws().Click(Item(id::kCheckEnable));
-    EXPECT_FALSE(ws().IsEnabled(Item(id::kEditPassword)));
-}
-
 using DataExchangeTest = UiTest;
 
 TEST_F(DataExchangeTest, LoadsAndSavesEachBinding) {

@@ -1,13 +1,10 @@
 // The headless raster canvas and BMP writer (the headless window system only).
 #include <gtest/gtest.h>
 
-#include <cstdio>
-
 #include "platform/bytes.h"
 #include "platform/headless/bmp_writer.h"
 #include "platform/headless/raster_canvas.h"
 #include "tests/common/temp_folder.h"
-#include "tests/ui/test_dialog.h"
 
 namespace vela::platform::headless {
 namespace {
@@ -103,10 +100,10 @@ TEST(RasterCanvasTest, DibTransferThroughTheColourTableOneToOneAndStretched) {
 TEST(BmpWriterTest, WritesA32BitBottomUpPicture) {
     Pixmap pixmap(3, 2, kBlack);
     pixmap.pixels[0] = 0xAABBCC;  // top-left
-    const std::string path = uitest::TempPath("writer.bmp");
+    const testing::TempFolder folder;
+    const std::string path = folder.File("writer.bmp");
     ASSERT_TRUE(WriteBmp32(pixmap, path));
     const std::string file = testing::ReadWholeFile(path);
-    std::remove(path.c_str());
     ASSERT_EQ(file.size(), 54u + 3 * 2 * 4);
     const auto* p = reinterpret_cast<const uint8_t*>(file.data());
     EXPECT_EQ(ReadU16(p, 0), 0x4D42);

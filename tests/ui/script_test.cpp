@@ -3,7 +3,6 @@
 // dumps identical.
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <cstdlib>
 #include <fstream>
 
@@ -22,18 +21,10 @@ void WriteFile(const std::string& path, const std::string& text) {
 
 class ScriptTest : public ::testing::Test {
   protected:
-    void SetUp() override {
-        script = TempPath("script.txt");
-        transcript = TempPath("transcript.txt");
-        dump = TempPath("dump.txt");
-        snapshot = TempPath("snapshot.bmp");
-    }
-    void TearDown() override {
-        for (const std::string* path : {&script, &transcript, &dump, &snapshot}) {
-            std::remove(path->c_str());
-        }
-    }
-    std::string script, transcript, dump, snapshot;
+    vela::testing::TempFolder folder;
+    const std::string script = folder.File("script.txt"),
+                      transcript = folder.File("transcript.txt"), dump = folder.File("dump.txt"),
+                      snapshot = folder.File("snapshot.bmp");
 };
 
 const char kExpectedDump[] =
@@ -55,7 +46,7 @@ const char kExpectedDump[] =
     "TestDlg.PlayWnd\tkind=window\tenabled=1\tvisible=1\ttext=\n";
 
 TEST_F(ScriptTest, DrivesEveryKindOfControlDumpsAndStopsAtAFailedExpectation) {
-    const std::string firmware = TempPath("firmware.bin");
+    const std::string firmware = folder.File("firmware.bin");
     WriteFile(script,
               "# every kind of control once\n"
               "set EditNumber 12ab34\n"

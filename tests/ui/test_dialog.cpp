@@ -1,10 +1,5 @@
 #include "tests/ui/test_dialog.h"
 
-#include <chrono>
-#include <cstdio>
-#include <cstdlib>
-#include <random>
-
 namespace vela::uitest {
 
 TestDialog::TestDialog() : Dialog(resources::kTestDialogId) {
@@ -107,23 +102,6 @@ bool TestDialog::OnCtlColor(int id, platform::ControlColors& colors) {
     colors.transparent = true;
     colors.brush = platform::ControlColors::Brush::Hollow;
     return true;
-}
-
-// Names carry a per-run number: several runs (ctest -j, other builds, one wine prefix) may
-// share the temporary folder.
-std::string TempPath(const std::string& name) {
-    static const std::string run =
-        std::to_string(std::random_device{}()) + "-" +
-        std::to_string(std::chrono::steady_clock::now().time_since_epoch().count());
-    const char* folder = std::getenv("TEMP");
-    if (!folder) folder = std::getenv("TMPDIR");
-#ifdef _WIN32
-    const std::string base = folder ? folder : ".";
-    return base + "\\vela-ui-" + run + "-" + name;
-#else
-    const std::string base = folder ? folder : "/tmp";
-    return base + "/vela-ui-" + run + "-" + name;
-#endif
 }
 
 }  // namespace vela::uitest

@@ -144,7 +144,4 @@ class RecordingAnswers : public ui::DialogAnswers {
     std::vector<std::string> messages;
 };
 
-// A fresh temporary folder for files a test writes.
-std::string TempPath(const std::string& name);
-
 }  // namespace vela::uitest
