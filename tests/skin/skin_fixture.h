@@ -4,13 +4,13 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
-#include <fstream>
 #include <string>
 #include <vector>
 
+#include "platform/kernel.h"
 #include "platform/window_system.h"
 #include "resources/dialog_template.h"
+#include "tests/common/temp_folder.h"
 #include "tests/skin/bmp_builder.h"
 #include "ui/dialog.h"
 #include "ui/placement.h"
@@ -47,29 +47,20 @@ class SkinTestPage : public ui::Dialog {
 class SkinDialogTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        folder = ::testing::TempDir();
-        controlPos = folder + "SkinTestControlPos.ini";
         ASSERT_TRUE(dialog.Create());
         page = dialog.GetSafeHwnd();
         ASSERT_NE(page, nullptr);
-    }
-    void TearDown() override {
-        for (const std::string& file : files) std::remove(file.c_str());
     }
 
     static platform::WindowSystem& ws() { return platform::TheWindowSystem(); }
     platform::WindowHandle Item(int id) { return ws().GetDlgItem(page, id); }
 
     void WriteControlPos(const std::string& body) {
-        std::ofstream(controlPos, std::ios::trunc) << "[" << kSection << "]\n" << body;
-        files.push_back(controlPos);
+        temp.Write("SkinTestControlPos.ini", "[" + std::string(kSection) + "]\n" + body);
     }
     void WritePicture(const std::string& name, int width, int height, uint32_t colour) {
         const std::vector<uint8_t> bytes = SolidBmp24(width, height, colour);
-        std::ofstream(folder + name, std::ios::binary)
-            .write(reinterpret_cast<const char*>(bytes.data()),
-                   static_cast<std::streamsize>(bytes.size()));
-        files.push_back(folder + name);
+        temp.Write(name, std::string(bytes.begin(), bytes.end()));
     }
     // A control's window rectangle in the dialog's client coordinates.
     platform::Rect PlacedRect(platform::WindowHandle control) {
@@ -78,9 +69,9 @@ class SkinDialogTest : public ::testing::Test {
         return {topLeft.x, topLeft.y, topLeft.x + screen.Width(), topLeft.y + screen.Height()};
     }
 
-    std::string folder;
-    std::string controlPos;
-    std::vector<std::string> files;
+    vela::testing::TempFolder temp;
+    const std::string folder = temp.Path() + platform::PathSeparator();
+    const std::string controlPos = temp.File("SkinTestControlPos.ini");
     SkinTestPage dialog;
     platform::WindowHandle page = nullptr;
 };

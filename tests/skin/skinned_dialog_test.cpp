@@ -32,10 +32,7 @@ class SkinnedDialogTest : public test::SkinDialogTest {
         SkinDialogTest::SetUp();
         dialog.SetSkin(&skin);
     }
-    void TearDown() override {
-        SkinDialogTest::TearDown();
-        g_SkinSettings = saved;
-    }
+    void TearDown() override { g_SkinSettings = saved; }
 
     SkinSettings saved;
     PageSkin skin{{kLabelId, kCheckId}};
