@@ -4,6 +4,7 @@
 
 #include <climits>
 #include <cstdio>
+#include <cstdlib>
 #include <fstream>
 #include <iterator>
 #include <sstream>
@@ -51,93 +52,68 @@ void ExpectRoundTrip(CDibImage& image, const char* name) {
     std::remove(path.c_str());
 }
 
-TEST(DibImageFormats, OneBitPictureReadsItsTwoColoursAndRoundTrips) {
-    BmpSpec layout{10, 2, 1, 0, {0x000000, kWhite}};
-    // Stored bottom row first: bottom row all white, top row alternating from black.
-    std::vector<uint8_t> rows(Stride(10, 1) * 2, 0);
-    rows[0] = 0xff, rows[1] = 0xc0;  // bottom: 10 white pixels
-    rows[4] = 0x55, rows[5] = 0x40;  // top: 0 1 0 1 0 1 0 1 0 1
-    CDibImage image;
-    ASSERT_TRUE(ReadBytes(image, BuildBmp(layout, rows))) << image.Reason();
-    ASSERT_EQ(image.Palette().size(), 2u);
-    for (int x = 0; x < 10; ++x) {
-        EXPECT_EQ(image.PixelAt(x, 0), x % 2 ? kWhite : 0u) << x;
-        EXPECT_EQ(image.PixelAt(x, 1), kWhite) << x;
+// A form of picture as stored, with every pixel it reads as (top row first) and the size of
+// its palette (0: none).
+struct Form {
+    const char* name;
+    BmpSpec layout;
+    std::vector<uint8_t> rows;  // first stored row first, each padded to 4 bytes
+    std::vector<uint32_t> pixels;
+    size_t paletteSize;
+};
+
+std::vector<Form> Forms() {
+    constexpr uint32_t K = 0, W = kWhite, R = kRed, G = kGreen, B = kBlue, C = 0x123456;
+    std::vector<uint32_t> sixteen(16, 0), full(256, 0);
+    sixteen[1] = R, sixteen[2] = G, sixteen[15] = B;
+    full[7] = C, full[255] = W;
+    return {
+        // Bottom row all white, top row alternating from black.
+        {"1 bit",
+         {10, 2, 1, 0, {K, W}},
+         {0xff, 0xc0, 0, 0, 0x55, 0x40, 0, 0},
+         {K, W, K, W, K, W, K, W, K, W, W, W, W, W, W, W, W, W, W, W},
+         2},
+        {"4 bits, high nibble first", {3, 1, 4, 0, sixteen}, {0x12, 0xf0, 0, 0}, {R, G, B}, 16},
+        {"8 bits",
+         {5, 2, 8, 0, full},
+         {7, 7, 7, 7, 7, 0, 0, 0, 7, 7, 7, 7, 255, 0, 0, 0},
+         {C, C, C, C, W, C, C, C, C, C},
+         256},
+        {"short table leaves unlisted indexes black",
+         {2, 1, 8, 2, {R, G}},
+         {1, 200, 0, 0},
+         {G, K},
+         2},
+        {"24 bits",
+         {3, 2, 24, 0, {}},
+         {0, 0, 0xff, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0xff, 0, 0xff, 0, 0, 0, 0, 0},
+         {K, G, B, R, K, K},
+         0},
+        {"16 bits 5-5-5", {2, 1, 16, 0, {}}, {0x00, 0x7c, 0x1f, 0x00}, {R, B}, 0},
+        {"32 bits", {1, 1, 32, 0, {}}, {0x01, 0x02, 0x03, 0xff}, {0x030201}, 0},
+        {"top-down", {1, -2, 24, 0, {}}, {0, 0, 0xff, 0, 0xff, 0, 0, 0}, {R, B}, 0},
+    };
+}
+
+TEST(DibImageFormats, EveryFormReadsItsPixelsAndPaletteAndRoundTrips) {
+    for (const Form& form : Forms()) {
+        SCOPED_TRACE(form.name);
+        CDibImage image;
+        ASSERT_TRUE(ReadBytes(image, BuildBmp(form.layout, form.rows))) << image.Reason();
+        EXPECT_EQ(image.Height(), std::abs(form.layout.height));
+        EXPECT_EQ(image.ToPixels(), form.pixels);
+        EXPECT_EQ(image.PixelAt(image.Width(), 0), 0u) << "outside the picture";
+        ASSERT_EQ(image.Palette().size(), form.paletteSize);
+        for (size_t i = 0; i < form.layout.colours.size(); ++i) {
+            const uint32_t c = form.layout.colours[i];
+            EXPECT_EQ(image.Palette()[i], platform::Rgb(c >> 16 & 0xff, c >> 8 & 0xff, c & 0xff));
+        }
+        if (form.layout.height < 0) {
+            EXPECT_EQ(image.Bits()[2], 0) << "bottom row first in memory";
+        }
+        ExpectRoundTrip(image, "dibform.bmp");
     }
-    ExpectRoundTrip(image, "dib1.bmp");
-}
-
-TEST(DibImageFormats, FourAndEightBitPicturesIndexTheirPaletteAndRoundTrip) {
-    BmpSpec four{3, 1, 4, 0, std::vector<uint32_t>(16, 0)};
-    four.colours[1] = kRed, four.colours[2] = kGreen, four.colours[15] = kBlue;
-    CDibImage image;
-    ASSERT_TRUE(ReadBytes(image, BuildBmp(four, {0x12, 0xf0, 0, 0}))) << image.Reason();
-    EXPECT_EQ(image.PixelAt(0, 0), kRed) << "high nibble first";
-    EXPECT_EQ(image.PixelAt(1, 0), kGreen);
-    EXPECT_EQ(image.PixelAt(2, 0), kBlue);
-    ExpectRoundTrip(image, "dib4.bmp");
-
-    BmpSpec eight{5, 2, 8, 0, std::vector<uint32_t>(256, 0)};
-    eight.colours[7] = 0x123456;
-    eight.colours[255] = kWhite;
-    std::vector<uint8_t> rows(Stride(5, 8) * 2, 7);
-    rows[Stride(5, 8) + 4] = 255;  // top row, last pixel
-    ASSERT_TRUE(ReadBytes(image, BuildBmp(eight, rows))) << image.Reason();
-    EXPECT_EQ(image.PixelAt(0, 1), 0x123456u);
-    EXPECT_EQ(image.PixelAt(4, 0), kWhite);
-    ASSERT_EQ(image.Palette().size(), 256u);
-    EXPECT_EQ(image.Palette()[7], platform::Rgb(0x12, 0x34, 0x56));
-    ExpectRoundTrip(image, "dib8.bmp");
-}
-
-TEST(DibImageFormats, ShortColourTableLeavesUnlistedIndexesBlack) {
-    BmpSpec layout{2, 1, 8, 2, {kRed, kGreen}};
-    std::vector<uint8_t> rows = {1, 200, 0, 0};
-    CDibImage image;
-    ASSERT_TRUE(ReadBytes(image, BuildBmp(layout, rows))) << image.Reason();
-    EXPECT_EQ(image.ColourCount(), 2);
-    EXPECT_EQ(image.PixelAt(0, 0), kGreen);
-    EXPECT_EQ(image.PixelAt(1, 0), 0u);
-    ExpectRoundTrip(image, "dib8short.bmp");
-}
-
-TEST(DibImageFormats, TwentyFourBitPictureHasNoPaletteAndRoundTrips) {
-    BmpSpec layout{3, 2, 24, 0, {}};
-    std::vector<uint8_t> rows(Stride(3, 24) * 2, 0);
-    rows[2] = 0xff;                      // bottom-left red
-    rows[Stride(3, 24) + 6 + 0] = 0xff;  // top-right blue
-    rows[Stride(3, 24) + 3 + 1] = 0xff;  // top-middle green
-    CDibImage image;
-    ASSERT_TRUE(ReadBytes(image, BuildBmp(layout, rows))) << image.Reason();
-    EXPECT_FALSE(image.HasPalette());
-    EXPECT_EQ(image.PixelAt(0, 1), kRed);
-    EXPECT_EQ(image.PixelAt(2, 0), kBlue);
-    EXPECT_EQ(image.PixelAt(1, 0), kGreen);
-    EXPECT_EQ(image.PixelAt(3, 0), 0u) << "outside the picture";
-    ExpectRoundTrip(image, "dib24.bmp");
-}
-
-TEST(DibImageFormats, SixteenAndThirtyTwoBitPicturesRead) {
-    CDibImage image;
-    std::vector<uint8_t> rows16 = {0x00, 0x7c, 0x1f, 0x00};  // 5-5-5 red, then blue
-    ASSERT_TRUE(ReadBytes(image, BuildBmp(BmpSpec{2, 1, 16, 0, {}}, rows16))) << image.Reason();
-    EXPECT_EQ(image.PixelAt(0, 0), kRed);
-    EXPECT_EQ(image.PixelAt(1, 0), kBlue);
-    std::vector<uint8_t> rows32 = {0x01, 0x02, 0x03, 0xff};
-    ASSERT_TRUE(ReadBytes(image, BuildBmp(BmpSpec{1, 1, 32, 0, {}}, rows32))) << image.Reason();
-    EXPECT_EQ(image.PixelAt(0, 0), 0x030201u);
-}
-
-TEST(DibImageFormats, TopDownPictureIsStoredBottomUp) {
-    BmpSpec layout{1, -2, 24, 0, {}};
-    std::vector<uint8_t> rows = {0, 0, 0xff, 0, 0xff, 0, 0, 0};  // first stored row: red
-    CDibImage image;
-    ASSERT_TRUE(ReadBytes(image, BuildBmp(layout, rows))) << image.Reason();
-    EXPECT_EQ(image.Height(), 2);
-    EXPECT_EQ(image.PixelAt(0, 0), kRed);
-    EXPECT_EQ(image.PixelAt(0, 1), kBlue);
-    EXPECT_EQ(image.Bits()[2], 0) << "bottom row first in memory";
-    ExpectRoundTrip(image, "dibtopdown.bmp");
 }
 
 TEST(DibImageFiles, ReadFromStreamAndMissingFile) {
