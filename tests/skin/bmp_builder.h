@@ -16,8 +16,7 @@ struct BmpSpec {
     uint32_t coloursUsed = 0;
     std::vector<uint32_t> colours;  // 0x00RRGGBB entries of the colour table
     uint32_t compression = 0;
-    uint32_t headerSize = 40;  // 12: the OS/2 core header, with 3-byte table entries
-    uint16_t planes = 1;
+    uint32_t headerSize = 40;          // 12: the OS/2 core header, with 3-byte table entries
     std::vector<uint32_t> masks = {};  // bit-field masks, written after a 40-byte header
 };
 
@@ -43,12 +42,12 @@ inline std::vector<uint8_t> BuildBmp(const BmpSpec& layout, const std::vector<ui
     if (core) {
         WriteU16(f, 18, static_cast<uint16_t>(layout.width));
         WriteU16(f, 20, static_cast<uint16_t>(layout.height));
-        WriteU16(f, 22, layout.planes);
+        WriteU16(f, 22, 1);  // planes
         WriteU16(f, 24, static_cast<uint16_t>(layout.bitCount));
     } else {
         WriteI32(f, 18, layout.width);
         WriteI32(f, 22, layout.height);
-        WriteU16(f, 26, layout.planes);
+        WriteU16(f, 26, 1);  // planes
         WriteU16(f, 28, static_cast<uint16_t>(layout.bitCount));
         WriteU32(f, 30, layout.compression);
         WriteU32(f, 34, static_cast<uint32_t>(rows.size()));
