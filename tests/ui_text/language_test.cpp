@@ -48,10 +48,6 @@ TEST_F(LanguageTest, MissingEnglishTooStillSelectsEnglishAndAnswersZero) {
     SetLanguage("1097");
     EXPECT_EQ(vela::ui::SelectLanguageFolder(host.Path(), paths), 0);
     EXPECT_EQ(paths.languageFolder, Folder("English"));
-    vela::ui::ComposeResourceFiles(paths);
-    EXPECT_EQ(vela::ui::ReadIniText(paths.textResFile, "DVSInfo", "NoPreRecord", "No preRec",
-                                    vela::ui::kListEntryCapacity),
-              "No preRec");
 }
 
 // The texts' buffers: each cuts a longer value to one byte less than its size. The lookup's
