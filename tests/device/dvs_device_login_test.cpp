@@ -2,7 +2,6 @@
 #include <gtest/gtest.h>
 
 #include <climits>
-#include <memory>
 #include <tuple>
 #include <vector>
 
@@ -181,12 +180,6 @@ TEST(DeviceLogin, LoginAgainAndLogoutEndTheOldLoginWithTenThenSeven) {
     EXPECT_EQ(device.LoginHandle(), 0);
     device.Logout();
     EXPECT_EQ(sdk.calls.size(), 2u);
-}
-
-TEST(DeviceLogin, DestructionLogsOut) {
-    FakeNetSdk sdk;
-    ConnectPlain(*std::make_unique<CDvsDevice>(sdk));
-    EXPECT_EQ(sdk.CallsOf(kOrdLogout).at(0).handle, 7);
 }
 
 TEST(DeviceServerInfo, CutsEachTextToItsFieldAndNeverWritesPastTheRecord) {

@@ -34,6 +34,12 @@ class DeviceSave : public ::testing::Test {
         return device.GetRecordGroup(entry.group) - GroupOffset(entry.group) + kDeviceInfoSize +
                RecordOffsetAt(index) + static_cast<size_t>(slot) * entry.size;
     }
+    // The next Save with every store taken, its calls alone recorded.
+    int SaveAgain() {
+        sdk.calls.clear();
+        sdk.onStore = nullptr;
+        return device.SaveRecords();
+    }
     std::vector<Store> Stores() const {
         std::vector<Store> stores;
         for (const NetSdkCall& call : sdk.CallsOf(kOrdSetConfig))
@@ -74,8 +80,7 @@ TEST_F(DeviceSave, SingleRecordsGoInOrderWithTheirChannelsOnlyWhenChanged) {
                   std::vector<uint8_t>(Record(call.command), Record(call.command) + entry.size));
     }
 
-    sdk.calls.clear();
-    EXPECT_EQ(device.SaveRecords(), 1);
+    EXPECT_EQ(SaveAgain(), 1);
     EXPECT_TRUE(sdk.calls.empty());
 }
 
@@ -86,9 +91,7 @@ TEST_F(DeviceSave, ARefusedStoreKeepsItsSnapshotSoTheNextSaveResendsIt) {
     sdk.onStore = [](uint32_t command, int32_t) { return command == 20 ? 0 : 1; };
     EXPECT_EQ(device.SaveRecords(), -1);  // a refusal is a failed Save, not a success
 
-    sdk.calls.clear();
-    sdk.onStore = nullptr;
-    EXPECT_EQ(device.SaveRecords(), 1);
+    EXPECT_EQ(SaveAgain(), 1);
     EXPECT_EQ(Stores(), (std::vector<Store>{{20, 0}}));
 }
 
@@ -102,12 +105,9 @@ TEST_F(DeviceSave, OneRefusedChannelSlotKeepsTheWholeArrayPending) {
     };
     EXPECT_EQ(device.SaveRecords(), -1);
 
-    sdk.calls.clear();
-    sdk.onStore = nullptr;
-    EXPECT_EQ(device.SaveRecords(), 1);
+    EXPECT_EQ(SaveAgain(), 1);
     EXPECT_EQ(Stores(), (std::vector<Store>{{23, 0}, {23, 1}, {23, 2}}));
-    sdk.calls.clear();
-    EXPECT_EQ(device.SaveRecords(), 1);
+    EXPECT_EQ(SaveAgain(), 1);
     EXPECT_TRUE(sdk.calls.empty());
 }
 
@@ -120,9 +120,7 @@ TEST_F(DeviceSave, AStoreNeedingARebootCountsAsStoredAndMakesTheResultZero) {
     };
     EXPECT_EQ(device.SaveRecords(), 0);
 
-    sdk.calls.clear();
-    sdk.onStore = nullptr;
-    EXPECT_EQ(device.SaveRecords(), 1);
+    EXPECT_EQ(SaveAgain(), 1);
     EXPECT_TRUE(sdk.calls.empty());
 }
 
@@ -142,8 +140,7 @@ TEST_F(DeviceSave, ChangedChannelArraysAreStoredSlotBySlotChannelByChannel) {
         const uint8_t* slot = Record(call.command, call.channel);
         EXPECT_EQ(call.stored, std::vector<uint8_t>(slot, slot + size));
     }
-    sdk.calls.clear();
-    EXPECT_EQ(device.SaveRecords(), 1);
+    EXPECT_EQ(SaveAgain(), 1);
     EXPECT_TRUE(sdk.calls.empty());
 }
 
@@ -171,12 +168,9 @@ TEST_F(DeviceSave, AlarmInputArrayIsStoredPerInputAndNeedsEveryStoreAccepted) {
     sdk.calls.clear();
     sdk.onStore = [](uint32_t, int32_t channel) { return channel == 0 ? 0 : 1; };
     EXPECT_EQ(device.SaveRecords(), -1);
-    sdk.calls.clear();
-    sdk.onStore = nullptr;
-    device.SaveRecords();
+    SaveAgain();
     EXPECT_EQ(Stores(), (std::vector<Store>{{27, 0}, {27, 1}, {27, 2}}));
-    sdk.calls.clear();
-    device.SaveRecords();
+    SaveAgain();
     EXPECT_TRUE(sdk.calls.empty());
 }
 
@@ -197,8 +191,7 @@ TEST_F(DeviceSave, NegativeChannelCountKeepsChannelEditsPendingAndFails) {
     Record(27, 0)[0] ^= 1;
     EXPECT_EQ(device.SaveRecords(), -1);
     EXPECT_EQ(Stores(), (std::vector<Store>{{27, 0}}));
-    sdk.calls.clear();
-    EXPECT_EQ(device.SaveRecords(), -1);  // the edit is still there, still unsent
+    EXPECT_EQ(SaveAgain(), -1);  // the edit is still there, still unsent
     EXPECT_TRUE(sdk.calls.empty());
 }
 

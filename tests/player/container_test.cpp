@@ -35,23 +35,21 @@ std::vector<uint8_t> Patched(std::vector<uint8_t> chunk, size_t offset, uint32_t
     return chunk;
 }
 
+std::vector<uint8_t> Resized(std::vector<uint8_t> chunk, size_t size) {
+    chunk.resize(size);
+    return chunk;
+}
+
+std::vector<uint8_t> WithByte(std::vector<uint8_t> chunk, size_t offset, uint8_t value) {
+    chunk[offset] = value;
+    return chunk;
+}
+
 TEST(Container, RefusesMalformedChunksAndCountsThem) {
     const Malformed cases[] = {
         {"empty", [] { return std::vector<uint8_t>(); }, ChunkError::kTruncated},
-        {"header cut",
-         [] {
-             auto c = VideoChunk(1);
-             c.resize(47);
-             return c;
-         },
-         ChunkError::kTruncated},
-        {"stream header cut",
-         [] {
-             auto c = StartChunk();
-             c.resize(10);
-             return c;
-         },
-         ChunkError::kTruncated},
+        {"header cut", [] { return Resized(VideoChunk(1), 47); }, ChunkError::kTruncated},
+        {"stream header cut", [] { return Resized(StartChunk(), 10); }, ChunkError::kTruncated},
         {"stream header not zero", [] { return Patched(StartChunk(), 8, 1); },
          ChunkError::kBadStreamHeader},
         {"stream header before video",
@@ -63,13 +61,7 @@ TEST(Container, RefusesMalformedChunksAndCountsThem) {
              return c;
          },
          ChunkError::kBadStreamHeader},
-        {"magic",
-         [] {
-             auto c = VideoChunk(1);
-             c[3] = 'x';
-             return c;
-         },
-         ChunkError::kBadMagic},
+        {"magic", [] { return WithByte(VideoChunk(1), 3, 'x'); }, ChunkError::kBadMagic},
         {"type 3", [] { return Patched(VideoChunk(1), 12, 3); }, ChunkError::kBadType},
         {"type negative", [] { return Patched(VideoChunk(1), 12, 0xFFFFFFFF); },
          ChunkError::kBadType},
@@ -82,20 +74,9 @@ TEST(Container, RefusesMalformedChunksAndCountsThem) {
          ChunkError::kBadLength},
         {"length huge", [] { return Patched(VideoChunk(1), 20, 0xFFFFFFF0); },
          ChunkError::kBadLength},
-        {"bytes after payload",
-         [] {
-             auto c = VideoChunk(1);
-             c.push_back(0);
-             return c;
-         },
+        {"bytes after payload", [] { return Resized(VideoChunk(1), VideoChunk(1).size() + 1); },
          ChunkError::kBadLength},
-        {"not a picture",
-         [] {
-             auto c = VideoChunk(1);
-             c[48] = 'X';
-             return c;
-         },
-         ChunkError::kBadPayload},
+        {"not a picture", [] { return WithByte(VideoChunk(1), 48, 'X'); }, ChunkError::kBadPayload},
         {"short picture", [] { return Chunk(2, std::vector<uint8_t>(51)); },
          ChunkError::kBadPayload},
         {"start of another kind",
@@ -103,19 +84,9 @@ TEST(Container, RefusesMalformedChunksAndCountsThem) {
              return Chunk(0, {0, 0, 0, 1, 0x0E, 0x0F});
          },
          ChunkError::kBadPayload},
-        {"audio rate",
-         [] {
-             auto c = AudioChunk();
-             WriteU32(c.data(), 48 + 6, 16000);
-             return c;
-         },
+        {"audio rate", [] { return Patched(AudioChunk(), 48 + 6, 16000); },
          ChunkError::kBadPayload},
-        {"audio without samples",
-         [] {
-             auto c = AudioChunk();
-             c.resize(48 + 19);
-             return Patched(c, 20, 19);
-         },
+        {"audio without samples", [] { return Patched(Resized(AudioChunk(), 48 + 19), 20, 19); },
          ChunkError::kBadPayload},
     };
     Port port(0);

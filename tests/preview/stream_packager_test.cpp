@@ -49,6 +49,14 @@ class StreamPackagerTest : public ::testing::Test {
     int m_window = 0;
 };
 
+// One packet as NetSDK may hand it over, named for the trace.
+struct PacketCase {
+    const char* name;
+    int32_t type;
+    const uint8_t* data;
+    int32_t length;
+};
+
 // Checks the 48-byte frame header at bytes.
 void ExpectFrameHeader(const uint8_t* bytes, int32_t type, uint32_t length, uint32_t counter) {
     EXPECT_EQ(std::memcmp(bytes, "HALCYONIXDVR", 12), 0);
@@ -83,12 +91,7 @@ TEST_F(StreamPackagerTest, HeaderPacketOpensAndPlaysThePlayerWithTheStreamStart)
 // A stream whose first packet is no usable header starts with 00 00 00 01 0E 0E instead.
 TEST_F(StreamPackagerTest, FirstPacketThatIsNoHeaderGetsTheSubstituteStart) {
     const std::vector<uint8_t> key = Packet(16, 10);
-    const struct {
-        const char* name;
-        int32_t type;
-        const uint8_t* data;
-        int32_t length;
-    } cases[] = {
+    const PacketCase cases[] = {
         {"key frame", kPacketKey, key.data(), 26},
         {"header without data", kPacketHeader, nullptr, 40},
         {"header of negative length", kPacketHeader, key.data(), -5},
@@ -151,12 +154,7 @@ TEST_F(StreamPackagerTest, MidStreamHeadersUnknownTypesAndShortPacketsAreDropped
     Send(kPacketKey, Packet(16, 4));
     const size_t fed = Inputs().size();
     const std::vector<uint8_t> bytes = Packet(16, 4);
-    const struct {
-        const char* name;
-        int32_t type;
-        const uint8_t* data;
-        int32_t length;
-    } cases[] = {
+    const PacketCase cases[] = {
         {"header in mid-stream", kPacketHeader, bytes.data(), 20},
         {"unknown type", 7, bytes.data(), 20},
         {"key frame shorter than 16", kPacketKey, bytes.data(), 15},
