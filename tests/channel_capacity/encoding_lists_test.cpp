@@ -188,18 +188,6 @@ class EncodingOptionsBuild : public CapacityTest {
     }
 };
 
-TEST_F(EncodingOptionsBuild, OneChannelAtFullRateOnAPalDevice) {
-    EncodingOptions options = BuildEncodingOptions(Records(), 0, Stream::kMain);
-    EXPECT_EQ(options.frameRates.entries.size(), 25U);
-    EXPECT_EQ(options.frameRates.selected, 24);
-    EXPECT_THAT(options.resolutions.entries, ElementsAre(0, 1, 2, 3, 4, 5, 6, 7, 8, 9));
-    EXPECT_EQ(options.resolutions.selected, 0);
-    EXPECT_EQ(options.bitRates.list.selected, 2);  // 1024
-    EXPECT_EQ(options.quality, 0);
-    EXPECT_EQ(options.interval, 2);
-    EXPECT_EQ(options.bitRateControl, 0);
-}
-
 TEST_F(EncodingOptionsBuild, ZeroMainMaskUsesTheDefaultAndRaisesNothing) {
     SetMainMask(0, 0);
     SetDefaultMask(0x8 | 0x10);
