@@ -197,13 +197,6 @@ TEST_F(EncodingOptionsBuild, ZeroMainMaskUsesTheDefaultAndRaisesNothing) {
     EXPECT_EQ(StoredResolution(0, Stream::kMain), 0);
 }
 
-TEST_F(EncodingOptionsBuild, RaiseIsWrittenIntoTheRecord) {
-    SetMainMask(0, 0x8 | 0x10);
-    EncodingOptions options = BuildEncodingOptions(Records(), 0, Stream::kMain);
-    EXPECT_EQ(StoredResolution(0, Stream::kMain), 3);
-    EXPECT_EQ(options.resolutions.selected, 0);
-}
-
 TEST_F(EncodingOptionsBuild, MaskWithoutUsableBitLeavesTheResolution) {
     SetMainMask(0, 1U << 25);
     SetStream(0, Stream::kMain, At(2, 25));
