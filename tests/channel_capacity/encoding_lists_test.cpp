@@ -196,14 +196,6 @@ TEST_F(EncodingOptionsBuild, ZeroMainMaskUsesTheDefaultAndRaisesNothing) {
     EXPECT_EQ(StoredResolution(0, Stream::kMain), 0);
 }
 
-TEST_F(EncodingOptionsBuild, MaskWithoutUsableBitLeavesTheResolution) {
-    SetMainMask(0, 1U << 25);
-    SetStream(0, Stream::kMain, At(2, 25));
-    EncodingOptions options = BuildEncodingOptions(Records(), 0, Stream::kMain);
-    EXPECT_EQ(StoredResolution(0, Stream::kMain), 2);
-    EXPECT_THAT(options.resolutions.entries, IsEmpty());
-}
-
 TEST_F(EncodingOptionsBuild, ResolutionThatDoesNotFitOffersWhatFits) {
     SetTotalPower(100000);
     EncodingOptions options = BuildEncodingOptions(Records(), 0, Stream::kMain);
