@@ -107,7 +107,6 @@ class AlarmPageTest : public ::testing::Test {
 
     uint8_t* Motion(int ch) { return group + kMotionAt + kMotionSize * ch; }
     uint8_t* Level(int ch) { return group + kLevelAt + kLevelSize * ch; }
-    uint8_t* Plain(int ch) { return group + kPlainAt + kPlainSize * ch; }
     uint8_t* Input(int in) { return group + kInputAt + kInputSize * in; }
 
     static platform::WindowSystem& ws() { return platform::TheWindowSystem(); }

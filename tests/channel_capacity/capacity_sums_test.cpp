@@ -1,6 +1,7 @@
 // The sums over the other channels: which streams count, the 64-bit totals, the bounded
 // channel count and indices from outside the tables.
 #include <climits>
+#include <utility>
 
 #include "tests/channel_capacity/capacity_fixture.h"
 
@@ -54,25 +55,16 @@ TEST_F(CapacitySums, RemainingBitRateSumsTheOtherMainStreamsInSixtyFourBits) {
     EXPECT_EQ(EncodingCapacity(Records()).RemainingBitRate(0), 1000 - 30 * int64_t{INT32_MAX});
 }
 
-struct IndexCase {
-    const char* name;
-    int resolution;
-    int frameRate;
-};
-
-class OutsideTheTable : public CapacityTest, public ::testing::WithParamInterface<IndexCase> {};
-
-TEST_P(OutsideTheTable, CountsNothing) {
-    SetStream(0, Stream::kMain, At(GetParam().resolution, GetParam().frameRate));
-    EXPECT_EQ(EncodingCapacity(Records()).StreamCost(0, Stream::kMain), 0);
+TEST_F(CapacitySums, StreamsOutsideTheTablesCountNothing) {
+    const struct {
+        int resolution, frameRate;
+    } streams[] = {{-1, 25}, {19, 25}, {INT32_MAX, 25}, {0, -25}};
+    for (const auto& stream : streams) {
+        SetStream(0, Stream::kMain, At(stream.resolution, stream.frameRate));
+        EXPECT_EQ(EncodingCapacity(Records()).StreamCost(0, Stream::kMain), 0)
+            << stream.resolution << "@" << stream.frameRate;
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(Indices, OutsideTheTable,
-                         ::testing::Values(IndexCase{"Negative", -1, 25},
-                                           IndexCase{"PastTheEnd", 19, 25},
-                                           IndexCase{"Huge", INT32_MAX, 25},
-                                           IndexCase{"NegativeFrameRate", 0, -25}),
-                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(CapacitySums, ChannelsBeyondTheCountDoNotCount) {
     channelCount = 1;
@@ -81,23 +73,15 @@ TEST_F(CapacitySums, ChannelsBeyondTheCountDoNotCount) {
     EXPECT_EQ(EncodingCapacity(Records()).RemainingMainPower(0), 1'000'000);
 }
 
-struct CountCase {
-    int32_t stored;
-    int bounded;
-};
-
-class DeviceChannelCount : public ::testing::TestWithParam<CountCase> {};
-
-TEST_P(DeviceChannelCount, IsBoundedToTheChannelSlots) {
-    std::array<uint8_t, 400> deviceInfo{};
-    WriteI32(deviceInfo.data(), 288, GetParam().stored);
-    EXPECT_EQ(CapacityChannelCount(deviceInfo.data()), GetParam().bounded);
+TEST(DeviceChannelCount, IsBoundedToTheChannelSlots) {
+    const std::pair<int32_t, int> counts[] = {{0, 0},          {4, 4},  {32, 32},      {33, 32},
+                                              {INT32_MAX, 32}, {-1, 0}, {INT32_MIN, 0}};
+    for (const auto& [stored, bounded] : counts) {
+        std::array<uint8_t, 400> deviceInfo{};
+        WriteI32(deviceInfo.data(), 288, stored);
+        EXPECT_EQ(CapacityChannelCount(deviceInfo.data()), bounded) << stored;
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(Counts, DeviceChannelCount,
-                         ::testing::Values(CountCase{0, 0}, CountCase{4, 4}, CountCase{32, 32},
-                                           CountCase{33, 32}, CountCase{INT32_MAX, 32},
-                                           CountCase{-1, 0}, CountCase{INT32_MIN, 0}));
 
 }  // namespace
 }  // namespace vela::pages::channel::testing

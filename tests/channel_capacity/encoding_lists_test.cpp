@@ -11,26 +11,25 @@ namespace {
 using ::testing::ElementsAre;
 using ::testing::IsEmpty;
 
-struct RaiseCase {
-    int stored;
-    uint32_t mask;
-    int expected;
-};
-
-class Raise : public ::testing::TestWithParam<RaiseCase> {};
-
-TEST_P(Raise, ToTheLowestUsableMaskBit) {
-    EXPECT_EQ(RaisedResolution(GetParam().stored, GetParam().mask), GetParam().expected);
+TEST(Raise, ToTheLowestUsableMaskBit) {
+    const struct {
+        int stored;
+        uint32_t mask;
+        int expected;
+    } cases[] = {{0, 0, 0},
+                 {0, 0x8, 3},
+                 {5, 0x8, 5},
+                 {2, 0x6, 2},
+                 {0, (1U << 20) | (1U << 4), 4},
+                 // No bit a resolution has: nothing to raise to.
+                 {0, 1U << 19, 0},
+                 {3, 0x80000000U, 3},
+                 // A stored index outside the table is kept.
+                 {-1, 0x8, -1},
+                 {19, 0x1, 19}};
+    for (const auto& c : cases)
+        EXPECT_EQ(RaisedResolution(c.stored, c.mask), c.expected) << c.stored << " " << c.mask;
 }
-
-INSTANTIATE_TEST_SUITE_P(Masks, Raise,
-                         ::testing::Values(RaiseCase{0, 0, 0}, RaiseCase{0, 0x8, 3},
-                                           RaiseCase{5, 0x8, 5}, RaiseCase{2, 0x6, 2},
-                                           RaiseCase{0, (1U << 20) | (1U << 4), 4},
-                                           // No bit a resolution has: nothing to raise to.
-                                           RaiseCase{0, 1U << 19, 0}, RaiseCase{3, 0x80000000U, 3},
-                                           // A stored index outside the table is kept.
-                                           RaiseCase{-1, 0x8, -1}, RaiseCase{19, 0x1, 19}));
 
 struct FitCase {
     const char* name;
@@ -188,18 +187,6 @@ class EncodingOptionsBuild : public CapacityTest {
     }
 };
 
-TEST_F(EncodingOptionsBuild, OneChannelAtFullRateOnAPalDevice) {
-    EncodingOptions options = BuildEncodingOptions(Records(), 0, Stream::kMain);
-    EXPECT_EQ(options.frameRates.entries.size(), 25U);
-    EXPECT_EQ(options.frameRates.selected, 24);
-    EXPECT_THAT(options.resolutions.entries, ElementsAre(0, 1, 2, 3, 4, 5, 6, 7, 8, 9));
-    EXPECT_EQ(options.resolutions.selected, 0);
-    EXPECT_EQ(options.bitRates.list.selected, 2);  // 1024
-    EXPECT_EQ(options.quality, 0);
-    EXPECT_EQ(options.interval, 2);
-    EXPECT_EQ(options.bitRateControl, 0);
-}
-
 TEST_F(EncodingOptionsBuild, ZeroMainMaskUsesTheDefaultAndRaisesNothing) {
     SetMainMask(0, 0);
     SetDefaultMask(0x8 | 0x10);
@@ -207,21 +194,6 @@ TEST_F(EncodingOptionsBuild, ZeroMainMaskUsesTheDefaultAndRaisesNothing) {
     EXPECT_THAT(options.resolutions.entries, ElementsAre(3, 4));
     EXPECT_EQ(options.resolutions.selected, kNoSelection);
     EXPECT_EQ(StoredResolution(0, Stream::kMain), 0);
-}
-
-TEST_F(EncodingOptionsBuild, RaiseIsWrittenIntoTheRecord) {
-    SetMainMask(0, 0x8 | 0x10);
-    EncodingOptions options = BuildEncodingOptions(Records(), 0, Stream::kMain);
-    EXPECT_EQ(StoredResolution(0, Stream::kMain), 3);
-    EXPECT_EQ(options.resolutions.selected, 0);
-}
-
-TEST_F(EncodingOptionsBuild, MaskWithoutUsableBitLeavesTheResolution) {
-    SetMainMask(0, 1U << 25);
-    SetStream(0, Stream::kMain, At(2, 25));
-    EncodingOptions options = BuildEncodingOptions(Records(), 0, Stream::kMain);
-    EXPECT_EQ(StoredResolution(0, Stream::kMain), 2);
-    EXPECT_THAT(options.resolutions.entries, IsEmpty());
 }
 
 TEST_F(EncodingOptionsBuild, ResolutionThatDoesNotFitOffersWhatFits) {

@@ -33,7 +33,7 @@ class ChannelPageTest : public ::testing::Test {
   protected:
     void SetUp() override {
         savedPaths = ui::g_ResourcePaths;
-        ui::g_ResourcePaths.languageFolder = folder.Path() + std::string(1, kSeparator);
+        ui::g_ResourcePaths.languageFolder = folder.Path() + platform::PathSeparator();
         ui::g_ResourcePaths.controlPosFile = folder.Write(
             "pos.ini",
             "[DvsCfgChannel]\nDlgPos=0,0,980,320\nPlayWnd=4,4,352,288\nCHNO=500,10,100,200\n"
@@ -136,11 +136,6 @@ class ChannelPageTest : public ::testing::Test {
     int Selection(int id) { return ws().GetCurSel(Item(id)); }
     bool Enabled(int id) { return ws().IsEnabled(Item(id)); }
 
-#ifdef _WIN32
-    static constexpr char kSeparator = '\\';
-#else
-    static constexpr char kSeparator = '/';
-#endif
     ui::ResourcePaths savedPaths;
     vela::testing::TempFolder folder;
     vela::testing::FakeNetSdk sdk;

@@ -1,6 +1,7 @@
-// Records to controls and back: label placement, a save after only looking, titles, and record
-// values that lie outside what the controls can show (what a load shows and where a store
-// writes are followed end to end in tests/console/channel_e2e_test.cpp).
+// Records to controls and back: label placement, a cover between pixels, and record values that
+// lie outside what the controls can show (what a load shows, where a store writes, the title
+// positions and a save after only looking are followed end to end in
+// tests/console/channel_e2e_test.cpp).
 #include <gtest/gtest.h>
 
 #include "tests/channel_page/channel_page_fixture.h"
@@ -25,17 +26,6 @@ TEST_F(LoadTest, LabelsAreAlignedToTheirControlsAndCaptioned) {
     EXPECT_EQ(topLeft(kNormalLabel).y, 120 - 16 - 5);
 }
 
-TEST_F(StoreTest, SaveAfterOnlyLookingChangesNoByte) {
-    const std::vector<uint8_t> before = AllRecords();
-    Open();
-    ws().Click(Item(id::kSubStream));
-    ws().ChooseEntry(Item(id::kDay), 3);
-    ws().ChooseEntry(Item(id::kChannel), 2);
-    ws().Click(Item(id::kMainStream));
-    ASSERT_EQ(page.UpdateRecords(1, kKeepPreview), 1);
-    EXPECT_EQ(AllRecords(), before);
-}
-
 // A cover stored from a drag lies between pixels (4 pixels of 352 are 93.09 units): loaded as
 // 3 and scaled back it would become 69, creeping a pixel up and left at every Save.
 TEST_F(StoreTest, ACoverBetweenPixelsStaysWhereItIsThroughSaves) {
@@ -48,17 +38,6 @@ TEST_F(StoreTest, ACoverBetweenPixelsStaysWhereItIsThroughSaves) {
     ASSERT_EQ(page.UpdateRecords(0, kKeepPreview), 1);
     ASSERT_EQ(page.UpdateRecords(1, kKeepPreview), 1);
     EXPECT_EQ(AllRecords(), before);
-}
-
-TEST_F(LoadTest, TitlesGainOneAtLoadAndScaleBackMultipliedFirst) {
-    WriteI32(Titles(0), 260, 4096);
-    WriteI32(Titles(0), 264, 4096);
-    Open();
-    EXPECT_EQ(Text(id::kTimeX), "177");
-    EXPECT_EQ(Text(id::kTimeY), "145");
-    page.UpdateRecords(1, kKeepPreview);
-    EXPECT_EQ(ReadI32(Titles(0), 260), 4119);
-    EXPECT_EQ(ReadI32(Titles(0), 264), 4124);
 }
 
 // A stored value no entry shows leaves its list without selection, and the store leaves the

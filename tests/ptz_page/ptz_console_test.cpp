@@ -5,12 +5,14 @@
 #include <cstdlib>
 #include <filesystem>
 
+#include "tests/common/bmp_pixel.h"
 #include "tests/ptz_page/ptz_console_fixture.h"
 #include "tools/wire/commands.h"
 
 namespace vela::ptz_e2e {
 namespace {
 
+using testing::BmpPixel;
 using ::testing::ElementsAre;
 using ::testing::HasSubstr;
 using ::testing::Not;
@@ -172,16 +174,6 @@ TEST_F(PtzConsoleTest, APresetFileThatCannotBeReplacedStaysWhole) {
     EXPECT_THAT(transcript, HasSubstr("message")) << "the device's records were saved";
     EXPECT_EQ(testing::ReadWholeFile(PresetFile()), old);
     EXPECT_EQ(ReadPresets().records.size(), 1u);
-}
-
-// A console pixel as a BMP snapshot holds it (32 bits, bottom-up), 0x00RRGGBB.
-uint32_t BmpPixel(const std::string& path, int x, int y) {
-    const std::string bmp = testing::ReadWholeFile(path);
-    if (bmp.size() < 54) return 0;
-    const auto* bytes = reinterpret_cast<const uint8_t*>(bmp.data());
-    const int width = ReadI32(bytes, 18), height = ReadI32(bytes, 22);
-    const size_t at = ReadU32(bytes, 10) + (static_cast<size_t>(height - 1 - y) * width + x) * 4;
-    return at + 4 <= bmp.size() ? ReadU32(bytes, at) & 0xFFFFFF : 0;
 }
 
 // Script lines that take `count` pictures a few milliseconds apart: the player paints its

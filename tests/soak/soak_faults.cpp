@@ -78,25 +78,17 @@ std::vector<Store> Answered(const std::vector<Store>& sent, const std::set<int>&
 }  // namespace
 
 const char* FaultName(FaultKind kind) {
-    switch (kind) {
-        case FaultKind::kRefusedStores:
-            return "refused stores";
-        case FaultKind::kNeedsReboot:
-            return "needs a reboot, declined";
-        case FaultKind::kRefusedAndReboot:
-            return "refused stores and one needing a reboot";
-        case FaultKind::kRebootAccepted:
-            return "needs a reboot, rebooted";
-        case FaultKind::kDroppedMidSave:
-            return "connection dropped mid-Save";
-        case FaultKind::kLateReply:
-            return "reply after the time-out";
-        case FaultKind::kNoReply:
-            return "no reply";
-        case FaultKind::kRebootMidSave:
-            return "reboot mid-Save";
-    }
-    return "?";
+    // In the order of FaultKind.
+    static constexpr const char* kNames[] = {"refused stores",
+                                             "needs a reboot, declined",
+                                             "refused stores and one needing a reboot",
+                                             "needs a reboot, rebooted",
+                                             "connection dropped mid-Save",
+                                             "reply after the time-out",
+                                             "no reply",
+                                             "reboot mid-Save"};
+    static_assert(std::size(kNames) == std::size(kAllFaults));
+    return kNames[static_cast<size_t>(kind)];
 }
 
 std::string Describe(const std::vector<Store>& stores) {
