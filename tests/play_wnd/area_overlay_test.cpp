@@ -83,13 +83,6 @@ TEST_F(AreaOverlayTest, DragsMarkTheCellsUnderThemInEitherDirection) {
     }
 }
 
-TEST_F(AreaOverlayTest, ASecondDragOnlyAddsCells) {
-    GridMode();
-    Drag({10, 10}, {40, 40});
-    Drag({20, 20}, {60, 20});
-    EXPECT_EQ(Words(), Expected({0x7, 0xF, 0x7}));
-}
-
 TEST_F(AreaOverlayTest, ADragLeavingTheWindowIsClampedToTheClientRectangle) {
     AreaOverlay small;
     small.RecordClientRect({0, 0, 100, 100});
