@@ -1,4 +1,4 @@
-// Address parsing, host look-up and one TCP exchange over loopback.
+// Address parsing and TCP exchanges over loopback.
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -50,16 +50,6 @@ TEST(Addresses, ParseIPv4LikeInetAddr) {
             EXPECT_EQ(address, c.address) << c.text;
         }
     }
-}
-
-TEST(Addresses, LookupHost) {
-    StartSockets();
-    IPv4 address{};
-    ASSERT_TRUE(LookupHostIPv4("localhost", &address));
-    EXPECT_EQ(address[0], 127);
-    ASSERT_TRUE(LookupHostIPv4("127.0.0.1", &address));
-    EXPECT_EQ(address, (IPv4{127, 0, 0, 1}));
-    EXPECT_FALSE(LookupHostIPv4("", &address));
 }
 
 const IPv4 kLoopback{127, 0, 0, 1};
