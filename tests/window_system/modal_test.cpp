@@ -1,5 +1,6 @@
 // The modal loop: the parent's top-level window is disabled while it runs, the hook runs once
-// from inside every loop (a nested one too), and EndDialog's code comes back.
+// from inside the loop, and EndDialog's code comes back. The hook inside a nested loop is the
+// console script's (tests/ui/script_test.cpp).
 #include <gtest/gtest.h>
 
 #include "resources/dialog_template.h"
@@ -53,32 +54,6 @@ TEST_F(ModalLoopTest, HookRunsOnceInsideTheLoopAndEndDialogCodeReturns) {
     EXPECT_TRUE(Ws().IsEnabled(owner));
     EXPECT_EQ(outer.log.front(), "init");
     EXPECT_EQ(outer.log.back(), "destroyed");
-}
-
-// A dialog opened from inside the hook runs its own loop, and the hook runs inside it too:
-// the scripted console drives nested dialogs.
-TEST_F(ModalLoopTest, NestedLoopRunsTheHookForTheInnerDialog) {
-    RecordingSink outer, inner;
-    std::vector<platform::WindowHandle> hooked;
-    platform::WindowHandle outerDialog = nullptr;
-    int innerResult = 0;
-    Ws().SetModalHook([&](platform::WindowHandle dialog) {
-        hooked.push_back(dialog);
-        if (hooked.size() == 1) {
-            outerDialog = dialog;
-            innerResult = Ws().RunModal(TestTemplate(), Ws().GetDlgItem(dialog, 9002), &inner);
-            Ws().EndDialog(dialog, 5);
-        } else {
-            EXPECT_FALSE(Ws().IsEnabled(outerDialog));
-            Ws().EndDialog(dialog, 6);
-        }
-    });
-    EXPECT_EQ(Ws().RunModal(TestTemplate(), nullptr, &outer), 5);
-    EXPECT_EQ(innerResult, 6);
-    ASSERT_EQ(hooked.size(), 2u);
-    EXPECT_NE(hooked[0], hooked[1]);
-    EXPECT_EQ(inner.log.front(), "init");
-    EXPECT_EQ(inner.log.back(), "destroyed");
 }
 
 // Given a control as its parent, the loop disables the control's top-level window (the
