@@ -56,23 +56,6 @@ TEST_F(PlayWndTest, APressHoldsTheCaptureUntilReleaseAndDragsOnlyWhileEditing) {
     EXPECT_EQ(rows[3], 0u);
 }
 
-TEST_F(PlayWndTest, ADragReleasedOverAnotherWindowEndsAtTheClientEdge) {
-    play.SetAreaRect({});
-    play.EnableRectEdit(true, false);
-    Ws().SendMouse(play.GetSafeHwnd(), EventKind::MouseDown, {150, 100});
-    // The capture brings the far-away release back to the play window, clamped.
-    Ws().SendMouse(parent, EventKind::MouseMove, {600, 5});
-    Ws().SendMouse(parent, EventKind::MouseUp, {600, 5});
-    Rect area;
-    play.GetAreaRect(area);
-    const Rect client = play.GetClientRect();
-    EXPECT_EQ(area.right, client.right);
-    EXPECT_EQ(area.left, 150);
-    EXPECT_EQ(area.bottom, 100);
-    EXPECT_GE(area.top, client.top);
-    EXPECT_EQ(Ws().GetCapture(), nullptr);
-}
-
 TEST_F(PlayWndTest, PaintFillsTheRecordedClientRectangleBlack) {
     EXPECT_NE(SnapshotAtCentre(), platform::Rgb(0, 0, 0));
     play.SetAreaRect({});
