@@ -125,15 +125,17 @@ class ConsoleTest : public ::testing::Test {
     int publishedPage = kNoPage;
 };
 
-TEST_F(ConsoleTest, PageButtonsSwitchStoreOnLeavingAndIgnoreTheShownPage) {
+TEST_F(ConsoleTest, TheOpenConsoleIsPublishedAndItsPageButtonsSwitchStoreOnLeaving) {
     Connect(0);
     const int32_t oldPort = ReadI32(Record20(), kWebPort);
     // Sensor does nothing without alarm inputs; Server is shown, so pressing it neither stores
     // nor reloads (the typed value stays, the record keeps its old port).
     const std::string transcript =
-        Run("page Sensor\nset HttpPort 8080\npage Server\nexpect HttpPort 8080\n"
-            "page Channel\n");
+        Run("note-published\npage Sensor\nset HttpPort 8080\npage Server\n"
+            "expect HttpPort 8080\npage Channel\n");
     EXPECT_EQ(transcript.find("error"), std::string::npos) << transcript;
+    EXPECT_EQ(published, console.get()) << "the open console is published";
+    EXPECT_EQ(publishedPage, kServerPage) << "with its shown page";
     EXPECT_EQ(console->CurrentPage(), kChannelPage);
     EXPECT_FALSE(console->PageVisited(kSensorPage));
     EXPECT_TRUE(console->PageVisited(kChannelPage));
@@ -146,14 +148,6 @@ TEST_F(ConsoleTest, PageButtonsSwitchStoreOnLeavingAndIgnoreTheShownPage) {
     Run("page Sensor\nbutton Exit\n");
     EXPECT_EQ(console->CurrentPage(), kSensorPage);
     EXPECT_EQ(sdk.CallsOf(device::kOrdLogout).size(), 1u) << "Exit logs out";
-}
-
-TEST_F(ConsoleTest, TheOpenConsoleIsPublishedWithItsShownPage) {
-    Connect();
-    Run("note-published\npage Alarm\n");
-    EXPECT_EQ(published, console.get());
-    EXPECT_EQ(publishedPage, kServerPage);
-    EXPECT_EQ(console->CurrentPage(), kAlarmPage);
 }
 
 // The play windows go with the console, so their preview must not outlive it; the login does
@@ -251,20 +245,14 @@ TEST_F(ConsoleStallTest, ProgressRestartsTheTimeOut) {
     EXPECT_NE(transcript.find(upgraded), std::string::npos) << transcript;
 }
 
-TEST_F(ConsoleStallTest, AnUpgradeThatEndsIsNotReportedAsStalled) {
-    SetUpgradeStallTimeout(50);
-    const std::string transcript =
-        Run("file " + firmware + "\nbutton Upgrade\nfinish-upgrade\nwait 500\n");
-    EXPECT_NE(transcript.find(upgraded), std::string::npos) << transcript;
-    EXPECT_EQ(transcript.find("failed"), std::string::npos) << transcript;
-}
-
-TEST_F(ConsoleStallTest, TheNextUpgradeIsBelievedAlthoughItsHandleComesAgain) {
+TEST_F(ConsoleStallTest,
+       TheNextUpgradeIsBelievedAlthoughItsHandleComesAgainAndItsEndStopsTheTimeOut) {
     SetUpgradeStallTimeout(50);
     const std::string transcript = Run("file " + firmware + "\nbutton Upgrade\nwait 1000\nfile " +
-                                       firmware + "\nbutton Upgrade\nfinish-upgrade\n");
+                                       firmware + "\nbutton Upgrade\nfinish-upgrade\nwait 500\n");
     ASSERT_NE(transcript.find(failed), std::string::npos) << transcript;
     EXPECT_GT(transcript.find(upgraded), transcript.find(failed)) << transcript;
+    EXPECT_EQ(transcript.find(failed), transcript.rfind(failed)) << "the ended one did not stall";
 }
 
 TEST_F(ConsoleTest, ConfirmationsUseTheirBuiltInTextsAndCancelDoesNothing) {

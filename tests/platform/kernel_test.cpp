@@ -2,8 +2,6 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
-#include <filesystem>
-#include <fstream>
 #include <functional>
 #include <future>
 #include <memory>
@@ -18,17 +16,6 @@ namespace vela::platform::test {
 
 using ::vela::testing::TempFolder;
 namespace {
-
-namespace fs = std::filesystem;
-
-TEST(Folders, HostFolderHoldsTheRunningProgram) {
-    std::string folder = HostFolder();
-    ASSERT_FALSE(folder.empty());
-    EXPECT_NE(folder.back(), PathSeparator());
-    EXPECT_TRUE(DirectoryExists(folder));
-    // The test library is built beside this program.
-    EXPECT_TRUE(fs::exists(JoinPath(folder, LibraryFileName("VelaTestLib"))));
-}
 
 TEST(Folders, CreateFolderAndDirectoryExistsOnlyForTheExactDirectory) {
     TempFolder root;

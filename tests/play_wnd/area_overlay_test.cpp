@@ -83,13 +83,6 @@ TEST_F(AreaOverlayTest, DragsMarkTheCellsUnderThemInEitherDirection) {
     }
 }
 
-TEST_F(AreaOverlayTest, ASecondDragOnlyAddsCells) {
-    GridMode();
-    Drag({10, 10}, {40, 40});
-    Drag({20, 20}, {60, 20});
-    EXPECT_EQ(Words(), Expected({0x7, 0xF, 0x7}));
-}
-
 TEST_F(AreaOverlayTest, ADragLeavingTheWindowIsClampedToTheClientRectangle) {
     AreaOverlay small;
     small.RecordClientRect({0, 0, 100, 100});
@@ -215,32 +208,6 @@ TEST_F(AreaOverlayTest, FillGridSetsEveryColumnOfEveryRow) {
     EXPECT_EQ(Words(), Expected({0x3FFFFF, 0x3FFFFF}));
     overlay.FillGrid(false);
     EXPECT_EQ(Words(), Expected({}));
-}
-
-TEST_F(AreaOverlayTest, GridWordsLoadAndStoreOnlyTheGridsRows) {
-    overlay.SetGridSize(2, 22);
-    overlay.FillGrid(true);
-    const uint32_t in[kMaxGridRows] = {0x5, 0x6, 0x7};
-    overlay.LoadGridBits(in, kAreaModeGrid);
-    EXPECT_EQ(Words(), Expected({0x5, 0x6}));
-    uint32_t out[kMaxGridRows] = {9, 9, 9};
-    overlay.StoreGridBits(out);
-    EXPECT_EQ(std::vector<uint32_t>(out, out + 3), (std::vector<uint32_t>{0x5, 0x6, 9}));
-}
-
-TEST_F(AreaOverlayTest, AFlashEndsByItselfAfterTwoHundredFrames) {
-    const uint32_t rows[kMaxGridRows] = {0x1};
-    overlay.LoadGridBits(rows, kAreaModeGrid);
-    overlay.SetAlarmFlash(true);
-    std::vector<Color> colours;
-    for (int frame = 1; frame <= 200; ++frame) colours.push_back(OutlineColour());
-    EXPECT_EQ(colours[0], kGridAlarm);    // counter 1
-    EXPECT_EQ(colours[5], kGridOutline);  // counter 6
-    EXPECT_EQ(colours[9], kGridAlarm);    // counter 10
-    EXPECT_EQ(colours[199], kGridAlarm);  // counter 200 keeps its colour
-    EXPECT_FALSE(overlay.State().flash);
-    EXPECT_EQ(overlay.State().flashCounter, 0);
-    EXPECT_EQ(OutlineColour(), kGridOutline);
 }
 
 TEST_F(AreaOverlayTest, AStoppedFlashEndsAtOnceAndALaterOneCountsOn) {

@@ -49,11 +49,15 @@ class PresetFileTest : public ::testing::Test {
         WriteI32(p, ps::kMinute, minute);
         WriteI32(p, ps::kPreset, preset);
     }
-    // Writes header + the first `length` bytes of the image (all of it by default).
-    void Save(const std::vector<uint8_t>& header = {8, 8, 8, 8}, size_t length = img::kSize) {
+    // Writes header + the first `length` bytes of the image (all of it by default) as the file
+    // of kAddress, or at `relative` below the scratch folder.
+    void Save(const std::vector<uint8_t>& header = {8, 8, 8, 8}, size_t length = img::kSize,
+              std::string relative = "") {
         std::string bytes(header.begin(), header.end());
         bytes.append(reinterpret_cast<const char*>(image.data()), length);
-        folder.Write(std::string(ptz::kPresetFolderName) + "/" + kAddress + ".dat", bytes);
+        if (relative.empty())
+            relative = std::string(ptz::kPresetFolderName) + "/" + kAddress + ".dat";
+        folder.Write(relative, bytes);
     }
     // The preset folder inside the scratch folder, so that an address which climbs out of it
     // finds a file it could have read.
@@ -246,19 +250,8 @@ TEST_F(PresetFileTest, HomeIsTheFirstUsedPresetWithItsFlag) {
     EXPECT_EQ(homeTime, 0);
 }
 
-// A valid preset file with one preset on channel 0, at `relative` below the scratch folder.
-class PresetAddressTest : public PresetFileTest {
-  protected:
-    void Plant(const std::string& relative) {
-        std::string bytes(ptz::kFileHeaderSize, static_cast<char>(ptz::kFileHeaderByte));
-        std::vector<uint8_t> file(img::kSize, 0);
-        WriteI32(file.data(), img::PresetOffset(0, 0) + pr::kUsed, pr::kUsedValue);
-        bytes.append(reinterpret_cast<const char*>(file.data()), file.size());
-        folder.Write(relative, bytes);
-    }
-};
-
-TEST_F(PresetAddressTest, AddressThatLeavesTheFolderOrNamesADeviceIsRefused) {
+TEST_F(PresetFileTest, AddressThatLeavesTheFolderOrNamesADeviceIsRefused) {
+    AddPreset(0, 0);
     struct Case {
         std::string address;
         std::string planted;  // a file it could reach, below the scratch folder; "" for none
@@ -284,7 +277,7 @@ TEST_F(PresetAddressTest, AddressThatLeavesTheFolderOrNamesADeviceIsRefused) {
         {"CONOUT$", ""},
     };
     for (const Case& c : cases) {
-        if (!c.planted.empty()) Plant(c.planted);
+        if (!c.planted.empty()) Save({8, 8, 8, 8}, img::kSize, c.planted);
         EXPECT_FALSE(ptz::IsPresetFileAddress(c.address)) << c.address;
         EXPECT_EQ(ptz::PresetFilePath(PresetFolder(), c.address), "") << c.address;
         EXPECT_EQ(ReadInfo(0, c.address.c_str()), 0) << c.address;
@@ -293,7 +286,8 @@ TEST_F(PresetAddressTest, AddressThatLeavesTheFolderOrNamesADeviceIsRefused) {
     }
 }
 
-TEST_F(PresetAddressTest, EveryOtherAddressNamesItsFileUnchanged) {
+TEST_F(PresetFileTest, EveryOtherAddressNamesItsFileUnchanged) {
+    AddPreset(0, 0);
     struct Case {
         std::string address;
         bool readable;  // false: a name the file system here may spell or refuse differently
@@ -319,7 +313,8 @@ TEST_F(PresetAddressTest, EveryOtherAddressNamesItsFileUnchanged) {
         EXPECT_EQ(ptz::PresetFilePath(PresetFolder(), c.address),
                   PresetFolder() + vela::platform::PathSeparator() + c.address + ".dat");
         if (!c.readable) continue;
-        Plant(std::string(ptz::kPresetFolderName) + "/" + c.address + ".dat");
+        Save({8, 8, 8, 8}, img::kSize,
+             std::string(ptz::kPresetFolderName) + "/" + c.address + ".dat");
         EXPECT_EQ(ReadInfo(0, c.address.c_str()), 1) << c.address;
         EXPECT_EQ(count, 1) << c.address;
         EXPECT_EQ(ReadPlan(0, c.address.c_str()), 1) << c.address;

@@ -107,6 +107,7 @@ TEST(CanvasTest, PaintedShapesBitmapsAndTextLandWhereWin32PutsThem) {
     }
     EXPECT_GT(ink, 4);
     Ws().DestroyWindow(dialog);
+    EXPECT_FALSE(Ws().Snapshot(dialog, path)) << "no snapshot of a window that is gone";
 }
 
 }  // namespace

@@ -1,5 +1,5 @@
-// Posted messages, closing, subclassing, pre-translation order, destruction order, custom
-// children, cursors: the events a sink receives and their order.
+// Posted messages, closing, subclassing, pre-translation order, destruction order, disabled
+// windows, cursors: the events a sink receives and their order.
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
@@ -92,28 +92,6 @@ TEST_F(EventTest, ChildrenAreDestroyedBeforeTheirDialogAndHearNothingAfter) {
     EXPECT_FALSE(Ws().IsWindow(edit));
     EXPECT_FALSE(Ws().IsWindow(child));
     EXPECT_EQ(editSink.log.back(), "destroyed");
-}
-
-TEST_F(EventTest, CustomChildIsHiddenUntilShownAndGetsItsMouse) {
-    childSink.handler = [](platform::Event& e) { return e.kind == EventKind::MouseDown; };
-    platform::WindowHandle child = Ws().CreateChild(dialog, 77, {10, 20, 60, 50}, &childSink);
-    ASSERT_NE(child, nullptr);
-    EXPECT_EQ(Ws().GetKind(child), platform::WindowKind::Custom);
-    EXPECT_EQ(Ws().GetDlgCtrlID(child), 77);
-    EXPECT_EQ(Ws().GetParent(child), dialog);
-    EXPECT_EQ(Ws().GetDlgItem(dialog, 77), child);
-    EXPECT_FALSE(Ws().IsVisible(child));
-    Ws().ShowWindow(child, true);
-    EXPECT_TRUE(Ws().IsVisible(child));
-    EXPECT_EQ(Ws().GetClientRect(child), (platform::Rect{0, 0, 50, 30}));
-    const platform::Point screen = Ws().ClientToScreen(child, {4, 5});
-    EXPECT_EQ(Ws().ScreenToClient(dialog, screen), (platform::Point{14, 25}));
-    Ws().SendMouse(child, EventKind::MouseDown, {4, 5});
-    EXPECT_THAT(childSink.log, ElementsAre("down 4,5"));
-    EXPECT_THAT(sink.preTranslated, ElementsAre("down 4,5"));
-    // Moved in the parent's coordinates.
-    Ws().MoveWindow(child, {0, 0, 20, 10}, true);
-    EXPECT_EQ(Ws().GetClientRect(child), (platform::Rect{0, 0, 20, 10}));
 }
 
 TEST_F(EventTest, DisabledWindowsGetNoInputFromAPerson) {

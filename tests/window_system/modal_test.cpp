@@ -1,7 +1,6 @@
 // The modal loop: the parent's top-level window is disabled while it runs, the hook runs once
-// from inside every loop (a nested one too), EndDialog's code comes back, and a dialog left
-// open by the hook gets Cancel.
-#include <gmock/gmock.h>
+// from inside the loop, and EndDialog's code comes back. The hook inside a nested loop is the
+// console script's (tests/ui/script_test.cpp).
 #include <gtest/gtest.h>
 
 #include "resources/dialog_template.h"
@@ -11,7 +10,6 @@ namespace vela::wstest {
 namespace {
 
 using platform::EventKind;
-using ::testing::Contains;
 
 const resources::DialogTemplate& TestTemplate() {
     return *resources::FindDialogTemplate(resources::kTestDialogId);
@@ -58,32 +56,6 @@ TEST_F(ModalLoopTest, HookRunsOnceInsideTheLoopAndEndDialogCodeReturns) {
     EXPECT_EQ(outer.log.back(), "destroyed");
 }
 
-// A dialog opened from inside the hook runs its own loop, and the hook runs inside it too:
-// the scripted console drives nested dialogs.
-TEST_F(ModalLoopTest, NestedLoopRunsTheHookForTheInnerDialog) {
-    RecordingSink outer, inner;
-    std::vector<platform::WindowHandle> hooked;
-    platform::WindowHandle outerDialog = nullptr;
-    int innerResult = 0;
-    Ws().SetModalHook([&](platform::WindowHandle dialog) {
-        hooked.push_back(dialog);
-        if (hooked.size() == 1) {
-            outerDialog = dialog;
-            innerResult = Ws().RunModal(TestTemplate(), Ws().GetDlgItem(dialog, 9002), &inner);
-            Ws().EndDialog(dialog, 5);
-        } else {
-            EXPECT_FALSE(Ws().IsEnabled(outerDialog));
-            Ws().EndDialog(dialog, 6);
-        }
-    });
-    EXPECT_EQ(Ws().RunModal(TestTemplate(), nullptr, &outer), 5);
-    EXPECT_EQ(innerResult, 6);
-    ASSERT_EQ(hooked.size(), 2u);
-    EXPECT_NE(hooked[0], hooked[1]);
-    EXPECT_EQ(inner.log.front(), "init");
-    EXPECT_EQ(inner.log.back(), "destroyed");
-}
-
 // Given a control as its parent, the loop disables the control's top-level window (the
 // dialog's owner), not the control, and enables it again afterwards.
 TEST_F(ModalLoopTest, TheParentsTopLevelWindowIsDisabled) {
@@ -103,20 +75,6 @@ TEST_F(ModalLoopTest, TheParentsTopLevelWindowIsDisabled) {
     EXPECT_FALSE(ownerEnabled);
     EXPECT_TRUE(controlEnabled);
     EXPECT_TRUE(Ws().IsEnabled(owner));
-}
-
-TEST_F(ModalLoopTest, DialogLeftOpenByTheHookGetsCancel) {
-    RecordingSink sink;
-    sink.handler = [&](platform::Event& e) {
-        if (e.kind == EventKind::Command && e.controlId == platform::kIdCancel) {
-            Ws().EndDialog(e.window, platform::kIdCancel);
-            return true;
-        }
-        return false;
-    };
-    Ws().SetModalHook([](platform::WindowHandle) {});
-    EXPECT_EQ(Ws().RunModal(TestTemplate(), nullptr, &sink), platform::kIdCancel);
-    EXPECT_THAT(sink.log, Contains("cmd 2 0"));
 }
 
 TEST_F(ModalLoopTest, EnterAndEscapeInsideTheLoopGiveOkAndCancel) {
