@@ -262,7 +262,9 @@ TEST_F(AlarmConsoleEndToEnd, TheHostsMotionAlarmFlashesTheMarkedAreaRedAndYellow
     const std::vector<uint32_t> flash = OutlineColours("flash", kShots, 1, 30);
     const std::vector<uint32_t> quiet = OutlineColours("quiet", kShots, 1, 30);
     EXPECT_EQ(std::count(plain.begin(), plain.end(), kYellow), plain.size());
-    if (!flash.empty()) EXPECT_GT(std::count(flash.begin(), flash.end(), kRed), 0);
+    if (!flash.empty()) {
+        EXPECT_GT(std::count(flash.begin(), flash.end(), kRed), 0);
+    }
     EXPECT_EQ(std::count(quiet.begin(), quiet.end(), kYellow), quiet.size());
 #if !defined(_WIN32)
     EXPECT_FALSE(plain.empty() || flash.empty() || quiet.empty());

@@ -38,7 +38,9 @@ void ExpectTidy(const resources::DialogTemplate& dialog, const ui::Rect& area,
         if (control.id == kFrameId) continue;
         // Below the frame's caption and right of its left edge: a plan control.
         const bool planControl = frame && rect.left >= frame->left && rect.top >= frame->top;
-        if (planControl) EXPECT_TRUE(Inside(rect, *frame));
+        if (planControl) {
+            EXPECT_TRUE(Inside(rect, *frame));
+        }
         placed.push_back({control.key, rect});
         if (control.kind == resources::ControlKind::Static && control.caption[0] != '\0')
             ExpectCaptionFits(dialog.section, control.caption, rect);
