@@ -61,7 +61,6 @@ void HeadlessWindowSystem::FrameCompleted(void* playTarget) {
     for (PlaySurface* surface : m_surfaces) {
         if (&surface->surface != playTarget) continue;
         std::copy(surface->pixels.begin(), surface->pixels.end(), surface->shown.begin());
-        surface->hasFrame = true;
         ++surface->framesCompleted;
         surface->lastFrameAt = std::chrono::steady_clock::now();
         m_frameCompleted.notify_all();
@@ -85,7 +84,7 @@ void HeadlessWindowSystem::AwaitPlayerFrames(HeadlessWindow* window) {
     const auto now = std::chrono::steady_clock::now();
     std::vector<std::pair<const PlaySurface*, uint64_t>> awaited;
     for (const PlaySurface* surface : playing)
-        if (surface->hasFrame && now - surface->lastFrameAt < kFrameWait)
+        if (surface->framesCompleted > 0 && now - surface->lastFrameAt < kFrameWait)
             awaited.emplace_back(surface, surface->framesCompleted + 1);
     if (awaited.empty()) return;
     m_frameCompleted.wait_for(lock, kFrameWait, [&] {
@@ -106,7 +105,7 @@ void HeadlessWindowSystem::DrawShownFrame(const HeadlessWindow* window, Pixmap& 
                                           Point origin, const Rect& clip) {
     std::lock_guard<std::mutex> guard(m_surfaceLock);
     const PlaySurface& s = *window->playSurface;
-    if (!s.hasFrame) return;
+    if (s.framesCompleted == 0) return;
     const int right = std::min({clip.right, origin.x + s.surface.width, pixmap.width});
     const int bottom = std::min({clip.bottom, origin.y + s.surface.height, pixmap.height});
     for (int y = std::max({clip.top, origin.y, 0}); y < bottom; ++y) {

@@ -40,13 +40,13 @@ constexpr int kDefaultEditLimit = 30000;
 constexpr int kMaximumEditLimit = 0x7FFFFFFE;
 
 // A play window's picture. The player's thread paints `pixels` through `surface` and, once a
-// frame is complete, it is copied to `shown`, which the snapshot reads; `shown`, `hasFrame`,
-// `framesCompleted` and `lastFrameAt` are guarded by the window system's surface lock.
+// frame is complete, it is copied to `shown`, which the snapshot reads; `shown`,
+// `framesCompleted` (none yet: nothing to show) and `lastFrameAt` are guarded by the window
+// system's surface lock.
 struct PlaySurface {
     std::vector<uint32_t> pixels;
     VelaSurface surface{};
     std::vector<uint32_t> shown;
-    bool hasFrame = false;
     uint64_t framesCompleted = 0;
     std::chrono::steady_clock::time_point lastFrameAt;
 };
